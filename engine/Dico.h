@@ -1,0 +1,46 @@
+#pragma once
+// The word list: all words of 2 to 9 capital letters, one block of
+// fixed-length words per length, each block sorted, looked up by halving.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace irvad {
+
+class Ecran;
+
+class Dico {
+ public:
+  // Letters (not words) in the block of each length 2..9.
+  static constexpr std::array<int32_t, 8> tailles = {150,    1680,   9276,   35920,
+                                                     98376,  207277, 352872, 491580};
+  static constexpr int32_t totalLettres = 1197131;
+  static constexpr const char* nomFichier = "L23456789";
+
+  enum class Resultat { Ok, Introuvable, ErreurLecture };
+
+  Dico();
+
+  // Reads the list from a file in the L23456789 format, driving the loading
+  // dialog through the screen (which may be null). On failure the letters read
+  // so far stay, the rest is zero, and the dialog shows the reason.
+  Resultat charger(const std::string& chemin, Ecran* ecran);
+
+  // Whether the `longueur` (2..9) letters at `mot` form a word of the list.
+  // Any other length answers false.
+  bool contient(const char* mot, int longueur) const;
+
+  int32_t debut(int longueur) const { return debuts[longueur - 2]; }
+  int32_t nombreMots(int longueur) const { return tailles[longueur - 2] / longueur; }
+  const char* mot(int longueur, int32_t k) const { return texte.data() + debut(longueur) + k * longueur; }
+
+  std::array<int32_t, 9> debuts{};
+  std::vector<char> texte;  // totalLettres letters and one zero byte
+};
+
+// The folder of the running program (its real path, links resolved), ending
+// with a separator; empty if it cannot be found.
+std::string repertoireProgramme();
+
+}  // namespace irvad

@@ -1,0 +1,95 @@
+#include "EcranEnregistreur.h"
+
+#include <cstdio>
+
+#include "Cp1252.h"
+#include "Etat.h"
+
+namespace irvad::test {
+
+namespace {
+std::string u(const std::string& texte) { return cp1252::versUtf8(texte); }
+std::string b(bool v) { return v ? "1" : "0"; }
+}  // namespace
+
+void EcranEnregistreur::noter(const std::string& appel) {
+  if (enregistrerAppels) appels.push_back(appel);
+}
+
+void EcranEnregistreur::dessinerPlateau() { noter("dessinerPlateau()"); }
+void EcranEnregistreur::dessinerCellule(int r, int c, Couleur texte) {
+  char couleur[16];
+  std::snprintf(couleur, sizeof couleur, "%06X", texte);
+  noter("dessinerCellule(" + std::to_string(r) + "," + std::to_string(c) + "," + couleur + ")");
+}
+void EcranEnregistreur::dessinerReserve(const joueur& j) {
+  noter("dessinerReserve(" + std::to_string(j.numero) + ")");
+}
+void EcranEnregistreur::texteStatut(const std::string& texte) {
+  statut = u(texte);
+  noter("texteStatut(" + statut + ")");
+}
+void EcranEnregistreur::curseurStandard() { noter("curseurStandard()"); }
+void EcranEnregistreur::ajouterMessage(const std::string& texte, bool effacer) {
+  if (effacer) messages.clear();
+  messages.push_back(u(texte));
+  noter("ajouterMessage(" + u(texte) + (effacer ? ",effacer)" : ")"));
+}
+void EcranEnregistreur::ajouterMessageEtAttendre(const std::string& texte, bool effacer) {
+  if (effacer) messages.clear();
+  messages.push_back(u(texte));
+  noter("ajouterMessageEtAttendre(" + u(texte) + (effacer ? ",effacer)" : ")"));
+}
+void EcranEnregistreur::retirerMessages(int32_t n) {
+  for (int32_t i = 0; i < n && messages.size() >= 2; ++i)
+    messages.erase(messages.end() - 2);
+  noter("retirerMessages(" + std::to_string(n) + ")");
+}
+void EcranEnregistreur::viderMessages() {
+  messages.clear();
+  noter("viderMessages()");
+}
+void EcranEnregistreur::definirLegende(const std::string& texte) { legende = u(texte); }
+void EcranEnregistreur::sauverMessagesSous() { noter("sauverMessagesSous()"); }
+void EcranEnregistreur::mettreAJourScores() { noter("mettreAJourScores()"); }
+void EcranEnregistreur::mettreAJourTemps() { ++tempsAppels; }
+void EcranEnregistreur::mettreAJourRecords(const std::string& nom, const std::string& mot,
+                                           int32_t score, int32_t pointsPris,
+                                           int32_t lettresPrises) {
+  noter("mettreAJourRecords(" + u(nom) + "," + mot + "," + std::to_string(score) + "," +
+        std::to_string(pointsPris) + "," + std::to_string(lettresPrises) + ")");
+}
+void EcranEnregistreur::activerPasserSonTour(bool actif) {
+  passerActif = actif;
+  noter("activerPasserSonTour(" + b(actif) + ")");
+}
+void EcranEnregistreur::activerContinuer(bool actif) {
+  continuerActif = actif;
+  noter("activerContinuer(" + b(actif) + ")");
+}
+Reponse EcranEnregistreur::boiteMessage(const std::string& texte, const std::string& titre, Icone,
+                                        Boutons boutons) {
+  noter("boiteMessage(" + u(texte) + "," + u(titre) + ")");
+  if (boutons == Boutons::Ok) return Reponse::Ok;
+  if (reponses.empty()) return Reponse::Non;
+  const Reponse r = reponses.front();
+  reponses.erase(reponses.begin());
+  return r;
+}
+void EcranEnregistreur::demarrerTour() {
+  ++toursDemarres;
+  noter("demarrerTour()");
+}
+void EcranEnregistreur::dicoOuvrir(int32_t maximum) { noter("dicoOuvrir(" + std::to_string(maximum) + ")"); }
+void EcranEnregistreur::dicoProgression(int32_t n) { noter("dicoProgression(" + std::to_string(n) + ")"); }
+void EcranEnregistreur::dicoStatut(const std::string& texte) { noter("dicoStatut(" + u(texte) + ")"); }
+void EcranEnregistreur::dicoFermer() { noter("dicoFermer()"); }
+
+std::vector<std::string> EcranEnregistreur::appelsDe(const std::string& prefixe) const {
+  std::vector<std::string> r;
+  for (const auto& a : appels)
+    if (a.rfind(prefixe, 0) == 0) r.push_back(a);
+  return r;
+}
+
+}  // namespace irvad::test
