@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 sh scripts/paquets.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+ctest --test-dir build --output-on-failure --no-tests=error -j"$(nproc)"
