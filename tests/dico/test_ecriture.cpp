@@ -1,0 +1,117 @@
+// Packing of the word list file and the making of complete lists from a few words.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "DicoEcriture.h"
+#include "DicoTest.h"
+
+namespace irvad {
+namespace {
+
+bool aUneVoyelle(const std::string& m) { return m.find_first_of("AEIOUY") != std::string::npos; }
+
+TEST(Ecriture, DesListesCompleteesSontSainesEtGardentLeursMots) {
+  ListeMots listes;
+  std::string erreur;
+  ASSERT_TRUE(remplirListes({"MAISON", "EU", "EU", "ZYEUTERAI", "AIMER", "BZ"}, listes, erreur)) << erreur;
+  EXPECT_FALSE(defautListes(listes).has_value());
+  for (std::size_t i = 0; i < dicoNbLongueurs; ++i) {
+    EXPECT_EQ(listes[i].size(), motsParLongueur[i]);
+    for (const auto& m : listes[i]) {
+      ASSERT_EQ(m.size(), i + 2);
+      // The filler never holds a vowel: the only words with a vowel are the ones given.
+      if (aUneVoyelle(m)) {
+        EXPECT_TRUE(m == "MAISON" || m == "EU" || m == "ZYEUTERAI" || m == "AIMER") << m;
+      }
+    }
+  }
+  for (const auto& [mot, i] : {std::pair{"EU", 0}, {"MAISON", 4}, {"ZYEUTERAI", 7}, {"BZ", 0}})
+    EXPECT_TRUE(std::binary_search(listes[i].begin(), listes[i].end(), mot)) << mot;
+  // The same set in another order gives the same lists.
+  ListeMots autres;
+  ASSERT_TRUE(remplirListes({"BZ", "AIMER", "ZYEUTERAI", "MAISON", "EU"}, autres, erreur));
+  EXPECT_EQ(listes, autres);
+}
+
+TEST(Ecriture, DesMotsMalFormesSontRefusesSansToucherAuxListes) {
+  ListeMots listes;
+  listes[0] = {"QQ"};
+  std::string erreur;
+  for (const auto& mauvais : {"A", "ABCDEFGHIJ", "Eu", "E-U", "ÉTÉ"}) {
+    erreur.clear();
+    EXPECT_FALSE(remplirListes({"AIMER", mauvais}, listes, erreur)) << mauvais;
+    EXPECT_FALSE(erreur.empty());
+    EXPECT_EQ(listes[0], std::vector<std::string>{"QQ"});
+  }
+  // More two-letter words than the block holds.
+  std::vector<std::string> trop;
+  for (char a = 'A'; a <= 'Z'; ++a)
+    for (char b : {'A', 'E', 'I', 'O'}) trop.push_back(std::string{a, b});
+  EXPECT_FALSE(remplirListes(trop, listes, erreur));
+}
+
+TEST(Ecriture, DefautListesNommeLaLongueurFautive) {
+  ListeMots listes;
+  std::string erreur;
+  ASSERT_TRUE(remplirListes({"AIMER"}, listes, erreur));
+  ListeMots l = listes;
+  std::swap(l[3][0], l[3][1]);
+  ASSERT_TRUE(defautListes(l).has_value());
+  EXPECT_NE(defautListes(l)->find('5'), std::string::npos) << *defautListes(l);
+  l = listes;
+  l[6].pop_back();
+  EXPECT_TRUE(defautListes(l).has_value());
+  l = listes;
+  l[1][0] = l[1][1];  // duplicate
+  EXPECT_TRUE(defautListes(l).has_value());
+  l = listes;
+  l[2][5] = "abcd";
+  EXPECT_TRUE(defautListes(l).has_value());
+}
+
+TEST(Ecriture, EncoderPuisDecoderRendLesMemesListes) {
+  ListeMots listes;
+  std::string erreur;
+  ASSERT_TRUE(remplirListes({"ZYEUTERAI", "ABACA", "ZEBU", "ARBRE"}, listes, erreur));
+  std::vector<std::uint8_t> octets;
+  ASSERT_TRUE(encoderDico(listes, octets, erreur)) << erreur;
+  ASSERT_EQ(octets.size(), tailleFichierDico);
+  // The last value of the 5-letter block holds one letter, padded with two A.
+  const std::size_t fin5 = 31352 - 2;
+  const unsigned v = octets[fin5] | (octets[fin5 + 1] << 8);
+  EXPECT_EQ(v % 676, 0u);
+  EXPECT_EQ(static_cast<char>('A' + v / 676), listes[3].back().back());
+  ListeMots lues;
+  ASSERT_TRUE(decoderDico(octets, lues, erreur)) << erreur;
+  EXPECT_EQ(lues, listes);
+
+  // Wrong size, and a value beyond ZZZ, are refused.
+  std::vector<std::uint8_t> court(octets.begin(), octets.end() - 1);
+  EXPECT_FALSE(decoderDico(court, lues, erreur));
+  auto abime = octets;
+  abime[10] = 0xFF;
+  abime[11] = 0xFF;
+  EXPECT_FALSE(decoderDico(abime, lues, erreur));
+  // Unsound lists are not encoded.
+  listes[0].pop_back();
+  EXPECT_FALSE(encoderDico(listes, octets, erreur));
+  EXPECT_TRUE(octets.empty());
+}
+
+TEST(Ecriture, EcrireDansUnDossierAbsentEchoue) {
+  ListeMots listes;
+  std::string erreur;
+  ASSERT_TRUE(remplirListes({"AIMER"}, listes, erreur));
+  EXPECT_FALSE(ecrireDico(listes, test::dossierTemporaire() + "absent/L23456789", erreur));
+  EXPECT_FALSE(erreur.empty());
+  const std::string chemin = test::dossierTemporaire() + "L23456789";
+  ASSERT_TRUE(ecrireDico(listes, chemin, erreur));
+  ListeMots lues;
+  ASSERT_TRUE(lireDico(chemin, lues, erreur)) << erreur;
+  EXPECT_EQ(lues, listes);
+  EXPECT_FALSE(lireDico(chemin + ".absent", lues, erreur));
+}
+
+}  // namespace
+}  // namespace irvad
