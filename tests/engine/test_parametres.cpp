@@ -1,0 +1,182 @@
+// The settings file Irvad.ini: defaults, the reading rules, the exact bytes
+// written, the lines kept, and the move to the user's folder when the
+// program's folder cannot be written.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "DicoTest.h"
+#include "Parametres.h"
+
+namespace irvad {
+namespace {
+
+std::string contenu(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void ecrireFichier(const std::string& chemin, const std::string& texte) {
+  std::ofstream(chemin, std::ios::binary) << texte;
+}
+
+class ParametresFichier : public ::testing::Test {
+ protected:
+  std::string dossier = test::dossierTemporaire();
+  std::string ini = dossier + "Irvad.ini";
+  std::string utilisateur = dossier + "config/Irvad/Irvad.ini";
+};
+
+TEST_F(ParametresFichier, SansFichierLesValeursParDefautEtLeFichierNaitALaPremiereEcriture) {
+  Parametres p(ini, utilisateur);
+  EXPECT_EQ(p.chemin(), ini);
+  EXPECT_EQ(p.pause, 3);
+  EXPECT_EQ(p.tailleMaxParDefaut, 5);
+  EXPECT_TRUE(p.interruption);
+  EXPECT_TRUE(p.deplacementsParDefaut);
+  EXPECT_TRUE(p.enregistrerMessages());
+  EXPECT_EQ(p.intervalleMs(), 3000);
+  EXPECT_FALSE(std::filesystem::exists(ini));
+
+  ASSERT_EQ(p.enregistrer(), "");
+  EXPECT_EQ(contenu(ini), "[Automate]\r\nPause=3\r\nTailleMax=5\r\nInterruption=O\r\nDeplacements=O\r\n");
+  ASSERT_EQ(p.ecrireEnregistrerMessages(false), "");
+  EXPECT_EQ(contenu(ini),
+            "[Automate]\r\nPause=3\r\nTailleMax=5\r\nInterruption=O\r\nDeplacements=O\r\n"
+            "[Partie]\r\nEnregistrerMessages=N\r\n");
+  EXPECT_FALSE(std::filesystem::exists(utilisateur));
+
+  // New values replace the old lines in place, and a new reader sees them.
+  p.pause = 0;
+  p.tailleMaxParDefaut = 9;
+  p.interruption = false;
+  ASSERT_EQ(p.enregistrer(), "");
+  EXPECT_EQ(contenu(ini),
+            "[Automate]\r\nPause=0\r\nTailleMax=9\r\nInterruption=N\r\nDeplacements=O\r\n"
+            "[Partie]\r\nEnregistrerMessages=N\r\n");
+  Parametres relu(ini, utilisateur);
+  EXPECT_EQ(relu.pause, 0);
+  EXPECT_EQ(relu.intervalleMs(), 1);
+  EXPECT_EQ(relu.tailleMaxParDefaut, 9);
+  EXPECT_FALSE(relu.interruption);
+  EXPECT_TRUE(relu.deplacementsParDefaut);
+  EXPECT_FALSE(relu.enregistrerMessages());
+}
+
+TEST_F(ParametresFichier, SeulUnOMajusculeEstVraiEtLesNombresSontRamenesDansLeurPlage) {
+  struct Cas {
+    const char* texte;
+    int32_t pause, taille;
+    bool interruption, deplacements;
+  };
+  const Cas cas[] = {
+      {"[Automate]\r\nPause=12\r\nTailleMax=2\r\nInterruption=o\r\nDeplacements=1\r\n", 5, 5, false, false},
+      {"[Automate]\r\nPause=-3\r\nTailleMax=15\r\nInterruption=\r\nDeplacements=Oui\r\n", 0, 9, false, false},
+      {"[Automate]\r\nPause=abc\r\nTailleMax=7x\r\nInterruption=N\r\nDeplacements=O\r\n", 3, 5, false, true},
+      // Names without regard to case, spaces and quotes around values, LF alone.
+      {"; r\xE9glages\n[ automate ]\n  pause = 4 \ntaillemax=\"8\"\nINTERRUPTION = O\n", 4, 8, true, true},
+      // Keys of another section, and of a later section of the same name, do not count.
+      {"[Partie]\r\nPause=1\r\n[Automate]\r\nTailleMax=6\r\n[Automate]\r\nPause=2\r\n", 3, 6, true, true},
+      {"[Automate]\r\nPause=99999999999\r\nTailleMax=+7\r\n", 3, 7, true, true},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.texte);
+    ecrireFichier(ini, c.texte);
+    Parametres p(ini, utilisateur);
+    EXPECT_EQ(p.pause, c.pause);
+    EXPECT_EQ(p.tailleMaxParDefaut, c.taille);
+    EXPECT_EQ(p.interruption, c.interruption);
+    EXPECT_EQ(p.deplacementsParDefaut, c.deplacements);
+  }
+  ecrireFichier(ini, "[Partie]\r\nEnregistrerMessages=o\r\n");
+  EXPECT_FALSE(Parametres(ini, utilisateur).enregistrerMessages());
+}
+
+TEST_F(ParametresFichier, UneEcritureGardeToutLeResteDuFichierOctetPourOctet) {
+  // A hand-edited file: a comment, LF-only lines, an unknown key, blank
+  // lines at the end of the section, another section, no final line end.
+  const std::string avant =
+      "; fichier \xE9" "dit\n[Automate]\nPause = 1\nCouleur=verte\n\n\n[Autre]\r\nCle=Valeur";
+  ecrireFichier(ini, avant);
+  Parametres p(ini, utilisateur);
+  EXPECT_EQ(p.pause, 1);
+  p.pause = 2;
+  ASSERT_EQ(p.enregistrer(), "");
+  EXPECT_EQ(contenu(ini),
+            "; fichier \xE9" "dit\n[Automate]\nPause=2\r\nCouleur=verte\nTailleMax=5\r\nInterruption=O\r\n"
+            "Deplacements=O\r\n\n\n[Autre]\r\nCle=Valeur");
+  ASSERT_EQ(p.ecrireEnregistrerMessages(true), "");
+  EXPECT_EQ(contenu(ini),
+            "; fichier \xE9" "dit\n[Automate]\nPause=2\r\nCouleur=verte\nTailleMax=5\r\nInterruption=O\r\n"
+            "Deplacements=O\r\n\n\n[Autre]\r\nCle=Valeur\r\n[Partie]\r\nEnregistrerMessages=O\r\n");
+  // A section whose header is the last line of the file.
+  ecrireFichier(ini, "[Partie]");
+  ASSERT_EQ(Parametres(ini, utilisateur).ecrireEnregistrerMessages(false), "");
+  EXPECT_EQ(contenu(ini), "[Partie]\r\nEnregistrerMessages=N\r\n");
+}
+
+TEST_F(ParametresFichier, UnDossierDuProgrammeInterditMeneAuFichierDeLUtilisateur) {
+  // The program's "folder" is a plain file: nothing can be created in it.
+  ecrireFichier(dossier + "programme", "x");
+  const std::string interdit = dossier + "programme/Irvad.ini";
+
+  Parametres p(interdit, utilisateur);
+  EXPECT_EQ(p.chemin(), utilisateur);
+  p.tailleMaxParDefaut = 8;
+  ASSERT_EQ(p.enregistrer(), "");  // the user's folder is created on the way
+  EXPECT_EQ(contenu(utilisateur), "[Automate]\r\nPause=3\r\nTailleMax=8\r\nInterruption=O\r\nDeplacements=O\r\n");
+  EXPECT_EQ(Parametres(interdit, utilisateur).tailleMaxParDefaut, 8);
+
+  // A program's Irvad.ini that is a folder cannot be read or replaced either.
+  std::filesystem::create_directories(dossier + "bin/Irvad.ini");
+  EXPECT_EQ(Parametres(dossier + "bin/Irvad.ini", utilisateur).chemin(), utilisateur);
+}
+
+TEST_F(ParametresFichier, UneEcritureImpossibleDonneLeCheminEtGardeLesValeursEnUsage) {
+  ecrireFichier(dossier + "programme", "x");
+  const std::string interdit1 = dossier + "programme/Irvad.ini";
+  const std::string interdit2 = dossier + "programme/config/Irvad/Irvad.ini";
+  Parametres p(interdit1, interdit2);
+  p.pause = 1;
+  p.interruption = false;
+  EXPECT_EQ(p.enregistrer(), "Impossible d'\xE9" "crire dans " + interdit2);
+  EXPECT_EQ(p.ecrireEnregistrerMessages(false), "Impossible d'\xE9" "crire dans " + interdit2);
+  EXPECT_EQ(p.pause, 1);
+  EXPECT_FALSE(p.interruption);
+  EXPECT_EQ(contenu(dossier + "programme"), "x");
+
+  // Without a user's folder at all, the program's path is the one reported.
+  Parametres seul(interdit1, "");
+  EXPECT_EQ(seul.enregistrer(), "Impossible d'\xE9" "crire dans " + interdit1);
+}
+
+TEST(ParametresEmplacement, LeFichierDeLUtilisateurSuitXdgConfigHomeOuHome) {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const std::string ancienXdg = xdg ? xdg : "";
+  const char* maison = std::getenv("HOME");
+  const std::string ancienneMaison = maison ? maison : "";
+
+  ::setenv("XDG_CONFIG_HOME", "/tmp/cfg/", 1);
+  EXPECT_EQ(Parametres::cheminUtilisateur(), "/tmp/cfg/Irvad/Irvad.ini");
+  ::setenv("HOME", "/home/joueur", 1);
+  ::setenv("XDG_CONFIG_HOME", "relatif", 1);  // not absolute: ignored
+  EXPECT_EQ(Parametres::cheminUtilisateur(), "/home/joueur/.config/Irvad/Irvad.ini");
+  ::unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(Parametres::cheminUtilisateur(), "/home/joueur/.config/Irvad/Irvad.ini");
+
+  if (xdg) ::setenv("XDG_CONFIG_HOME", ancienXdg.c_str(), 1);
+  if (maison) ::setenv("HOME", ancienneMaison.c_str(), 1);
+  else ::unsetenv("HOME");
+
+  const std::string programme = Parametres::cheminProgramme();
+  ASSERT_FALSE(programme.empty());
+  EXPECT_EQ(std::filesystem::path(programme).filename(), "Irvad.ini");
+  EXPECT_EQ(std::filesystem::path(programme).parent_path(),
+            std::filesystem::canonical("/proc/self/exe").parent_path());
+}
+
+}  // namespace
+}  // namespace irvad
