@@ -297,7 +297,11 @@ std::string Parametres::enregistrer() {
       {"Deplacements", deplacementsParDefaut ? "O" : "N"},
   };
   for (const auto& [cle, valeur] : cles)
-    if (std::string erreur = ecrire("Automate", cle, valeur); !erreur.empty()) return erreur;
+    if (std::string erreur = ecrire("Automate", cle, valeur); !erreur.empty()) {
+      fichierAJour_ = false;
+      return erreur;
+    }
+  fichierAJour_ = true;
   return {};
 }
 

@@ -83,6 +83,11 @@ class Parametres {
   // after the failing one are not written and the fields keep their values.
   std::string enregistrer();
 
+  // False after enregistrer failed: the file then holds older values than
+  // the ones in use, and the dialog shows the ones in use instead of
+  // reading the file again.
+  bool fichierAJour() const { return fichierAJour_; }
+
   // The board window's option "Enregistrer les &messages" (section
   // "Partie", key "EnregistrerMessages", default "O").
   bool enregistrerMessages() const;
@@ -104,6 +109,7 @@ class Parametres {
   FichierIni fichier_;    // read first, written to
   FichierIni secours_;    // the program's own file, read when fichier_ lacks a key
   std::string utilisateur_;  // where to go when the program's folder refuses a write
+  bool fichierAJour_ = true;
 };
 
 }  // namespace irvad

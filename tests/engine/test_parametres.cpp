@@ -42,6 +42,7 @@ TEST_F(ParametresFichier, SansFichierLesValeursParDefautEtLeFichierNaitALaPremie
   EXPECT_FALSE(std::filesystem::exists(ini));
 
   ASSERT_EQ(p.enregistrer(), "");
+  EXPECT_TRUE(p.fichierAJour());
   EXPECT_EQ(contenu(ini), "[Automate]\r\nPause=3\r\nTailleMax=5\r\nInterruption=O\r\nDeplacements=O\r\n");
   ASSERT_EQ(p.ecrireEnregistrerMessages(false), "");
   EXPECT_EQ(contenu(ini),
@@ -146,6 +147,7 @@ TEST_F(ParametresFichier, UneEcritureImpossibleDonneLeCheminEtGardeLesValeursEnU
   EXPECT_EQ(p.ecrireEnregistrerMessages(false), "Impossible d'\xE9" "crire dans " + interdit2);
   EXPECT_EQ(p.pause, 1);
   EXPECT_FALSE(p.interruption);
+  EXPECT_FALSE(p.fichierAJour());
   EXPECT_EQ(contenu(dossier + "programme"), "x");
 
   // Without a user's folder at all, the program's path is the one reported.
