@@ -142,8 +142,10 @@ bool Jeu::evaluerCoup(int x, int y) {
   const int32_t J = plateau.cases[x][y].proprietaire;
   if (J < 1 || J > nbJoueursMax) return false;
 
+  // The longest word looked for: the player's search length in a trial, never
+  // more than the word buffers and the list hold.
   int L = longueurMaxMot;
-  if (essai) L = std::clamp<int>(joueurs[joueurCourant % nbJoueursMax].tailleMax, 2, longueurMaxMot);
+  if (essai) L = std::min<int>(joueurs[joueurCourant % nbJoueursMax].tailleMax, longueurMaxMot);
 
   int32_t totalPplus = 0, totalPmoins = 0, totalLmoins = 0, nbMots = 0;
   bool trouve = false;

@@ -79,6 +79,8 @@ TEST_F(Regles, LExempleABCDonneTroisPointsEtPrendUnPoint) {
   EXPECT_EQ(jeu.joueurs[1].score, 0);
   EXPECT_EQ(jeu.plateau.casesLibres, 91 - 3);
   EXPECT_FALSE(ecran.legende.empty());
+  // The run A B C leaves two starts, A and B; C has nothing after it.
+  EXPECT_EQ(ecran.tempsAppels, 2);
 }
 
 TEST_F(Regles, UnTokenAdverseMisAZeroPuisPrisDansLeMemeCoup) {
@@ -152,6 +154,12 @@ TEST_F(Regles, UnMotLuALEnversCompteCommeALEndroitEtSEcritCommeLaListe) {
   ASSERT_TRUE(jouer(5, 5, 'O'));
   EXPECT_EQ(ecran.messages[3], "ON       02 00 00");
   EXPECT_EQ(en(4, 5).valeur, 2);
+  // When both ways are words, the reading order wins.
+  mots({"NO", "ON", "TES"});
+  jeton(7, 5, 'N', 1, 1);
+  ecran.oublier();
+  ASSERT_TRUE(jouer(8, 5, 'O'));
+  EXPECT_EQ(ecran.messages[3], "NO       02 00 00");
   // Axis 1 reads the columns downwards: (5,7) (5,6) (5,5) reads S E T.
   jeton(6, 7, 'S', 1, 1);
   jeton(6, 6, 'E', 1, 1);
@@ -368,6 +376,22 @@ TEST_F(Regles, UnPlateauAbimeNeFaitLireNiHorsDeLaGrilleNiHorsDesTables) {
   jeu.poserLettre(-2, 0, 'E');
   jeu.retirerLettre(12, 0);
   EXPECT_EQ(jeu.plateau.casesLibres, libres);
+  // A search length beyond nine letters looks for nine at most: the run of
+  // eleven letters along column 5 gives the nine from row 1.
+  mots({"BRICOLAGE"});
+  const char* colonne = "ZBRICOLAGEZ";
+  for (int x = 0; x < 11; ++x)
+    if (x != 5) jeton(x, 5, colonne[x], 1, 1);
+  jeu.joueurs[0].tailleMax = 40;
+  ASSERT_TRUE(essayer(5, 5, 'O'));
+  EXPECT_EQ(jeu.plateau.essaiPplus, 9);
+  // A vertex off the grid is never read.
+  jeu.tour = 0;
+  jeu.joueurCourant = 1;
+  jeu.joueurs[0].sommetX = 40;
+  jeu.joueurs[0].sommetY = -7;
+  EXPECT_TRUE(jeu.lettrePrenable('E'));
+  EXPECT_FALSE(jeu.lettreSurSommetPrecedent('E'));
   // A player index out of range asks about nobody's stock.
   jeu.joueurCourant = 9;
   EXPECT_FALSE(jeu.lettrePrenable('E'));
