@@ -1,0 +1,403 @@
+// The board window's menus and commands, and the turn driver: the pause
+// before a computer player's turn, its delay timer, Continue and Interrupt,
+// new games, saved games and the side windows.
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShowEvent>
+#include <QTranslator>
+
+#include "Cp1252.h"
+#include "Parametres.h"
+#include "Textes.h"
+#include "TfrmPlateau.h"
+
+namespace irvad {
+
+namespace {
+
+const char* const texteInterrompre =
+    "Choisissez la rubrique \"Partie\" | \"Interrompre\" ou appuyez sur Alt+I pour faire une pause.";
+const char* const texteContinuer =
+    "Choisissez la rubrique \"Partie\" | \"Continuer\" ou appuyez sur Alt+C pour poursuivre le jeu.";
+
+const QString titreNormal = QStringLiteral("Irvad");
+const QString titrePause = QStringLiteral("Irvad [PAUSE]");
+
+bool estLettre(int lettre) { return lettre >= 'A' && lettre <= 'Z'; }
+bool dansGrille(int v) { return v >= 0 && v <= 10; }
+
+// A file name as the engine's file functions take it (the system's 8-bit form).
+std::string nomSysteme(const QString& fichier) { return QFile::encodeName(fichier).toStdString(); }
+
+// Alt+P is both the shortcut of "Passer son tour" and the access key of the
+// menu "Partie". While the command is enabled the shortcut wins, as the menu
+// still opens with the mouse, F10 or Alt then P; while it is disabled (a
+// computer player's turn) Alt+P opens the menu.
+class RaccourciPasser : public QObject {
+ public:
+  RaccourciPasser(TfrmPlateau& fenetre) : QObject(&fenetre), fenetre_(fenetre) {}
+
+ protected:
+  bool eventFilter(QObject* objet, QEvent* evenement) override {
+    const QEvent::Type t = evenement->type();
+    if (t != QEvent::ShortcutOverride && t != QEvent::KeyPress) return false;
+    auto* touche = static_cast<QKeyEvent*>(evenement);
+    if (touche->key() != Qt::Key_P || (touche->modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier) return false;
+    auto* w = qobject_cast<QWidget*>(objet);
+    if (w == nullptr || w->window() != &fenetre_) return false;
+    QAction* passer = fenetre_.RubriquePasserSonTour;
+    if (passer == nullptr || !passer->isEnabled()) return false;
+    if (t == QEvent::ShortcutOverride) {
+      // Taken from the shortcut map; the key press that follows runs the command.
+      touche->accept();
+      return true;
+    }
+    passer->trigger();
+    return true;
+  }
+
+ private:
+  TfrmPlateau& fenetre_;
+};
+
+}  // namespace
+
+bool installerTraductionQt(QApplication& application) {
+  auto* traduction = new QTranslator(&application);
+  if (!traduction->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete traduction;
+    return false;
+  }
+  return QApplication::installTranslator(traduction);
+}
+
+// ---------------------------------------------------------------- menus
+
+void TfrmPlateau::creerMenus() {
+  QMenuBar* barre = menuBar();
+  auto rubrique = [this](QMenu* menu, const char* nom, const char* texte, const QKeySequence& raccourci,
+                         void (TfrmPlateau::*commande)()) {
+    auto* a = menu->addAction(QString::fromUtf8(texte));
+    a->setObjectName(QString::fromLatin1(nom));
+    a->setShortcut(raccourci);
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, commande);
+    return a;
+  };
+
+  MenuPartie = barre->addMenu(QStringLiteral("&Partie"));
+  MenuPartie->setObjectName(QStringLiteral("MenuPartie"));
+  connect(MenuPartie, &QMenu::aboutToShow, this, &TfrmPlateau::MenuPartieClick);
+  RubriqueNouvelle = rubrique(MenuPartie, "RubriqueNouvelle", "&Nouvelle", QKeySequence(Qt::Key_F4),
+                              &TfrmPlateau::RubriqueNouvelleClick);
+  RubriqueOuvrir = rubrique(MenuPartie, "RubriqueOuvrir", "&Ouvrir", QKeySequence(Qt::Key_F3),
+                            &TfrmPlateau::RubriqueOuvrirClick);
+  MenuPartie->addSeparator();
+  RubriqueEnregistrer = rubrique(MenuPartie, "RubriqueEnregistrer", "&Enregistrer", QKeySequence(Qt::Key_F2),
+                                 &TfrmPlateau::RubriqueEnregistrerClick);
+  RubriqueEnregistrerSous =
+      rubrique(MenuPartie, "RubriqueEnregistrerSous", "En&registrer sous...", QKeySequence(Qt::SHIFT | Qt::Key_F2),
+               &TfrmPlateau::RubriqueEnregistrerSousClick);
+  MenuPartie->addSeparator();
+  RubriquePasserSonTour = rubrique(MenuPartie, "RubriquePasserSonTour", "&Passer son tour",
+                                   QKeySequence(Qt::ALT | Qt::Key_P), &TfrmPlateau::RubriquePasserSonTourClick);
+  RubriqueContinuer = rubrique(MenuPartie, "RubriqueContinuer", "&Continuer", QKeySequence(Qt::ALT | Qt::Key_C),
+                               &TfrmPlateau::RubriqueContinuerClick);
+  RubriqueContinuer->setEnabled(false);
+  RubriqueInterrompre = rubrique(MenuPartie, "RubriqueInterrompre", "&Interrompre",
+                                 QKeySequence(Qt::ALT | Qt::Key_I), &TfrmPlateau::RubriqueInterrompreClick);
+  RubriqueInterrompre->setEnabled(false);
+  MenuPartie->addSeparator();
+  RubriqueQuitter = rubrique(MenuPartie, "RubriqueQuitter", "&Quitter", QKeySequence(Qt::ALT | Qt::Key_F4),
+                             &TfrmPlateau::RubriqueQuitterClick);
+
+  MenuOptions = barre->addMenu(QStringLiteral("&Options"));
+  MenuOptions->setObjectName(QStringLiteral("MenuOptions"));
+  connect(MenuOptions, &QMenu::aboutToShow, this, &TfrmPlateau::MenuOptionsClick);
+  RubriqueJoueurs = rubrique(MenuOptions, "RubriqueJoueurs", "&Joueurs...", QKeySequence(Qt::ALT | Qt::Key_J),
+                             &TfrmPlateau::RubriqueJoueursClick);
+  RubriqueAutomates = rubrique(MenuOptions, "RubriqueAutomates", "&Automates...",
+                               QKeySequence(Qt::ALT | Qt::Key_A), &TfrmPlateau::RubriqueAutomatesClick);
+  MenuOptions->addSeparator();
+  RubriqueEnregistrerMessages =
+      rubrique(MenuOptions, "RubriqueEnregistrerMessages", "Enregistrer les &messages",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F2), &TfrmPlateau::RubriqueEnregistrerMessagesClick);
+  RubriqueEnregistrerMessages->setCheckable(true);
+  RubriqueEnregistrerMessages->setChecked(enregistrerMessages);
+
+  MenuAide = barre->addMenu(QStringLiteral("&?"));
+  MenuAide->setObjectName(QStringLiteral("MenuAide"));
+  RubriqueRecords = rubrique(MenuAide, "RubriqueRecords", "&Records...", QKeySequence(Qt::CTRL | Qt::Key_R),
+                             &TfrmPlateau::RubriqueRecordsClick);
+  MenuAide->addSeparator();
+  RubriqueAide = rubrique(MenuAide, "RubriqueAide", "&Aide", QKeySequence(Qt::Key_F1), &TfrmPlateau::RubriqueAideClick);
+  RubriqueAPropos = rubrique(MenuAide, "RubriqueAPropos", "À &propos...", QKeySequence(Qt::SHIFT | Qt::Key_F1),
+                             &TfrmPlateau::RubriqueAProposClick);
+
+  qApp->installEventFilter(new RaccourciPasser(*this));
+
+  // The open and save dialogs, built once and kept with their folder.
+  const QStringList filtres = {QStringLiteral("Parties (*.ivd)"), QStringLiteral("Tous fichiers (*)")};
+  OpenDialog = new QFileDialog(this, QStringLiteral("Ouvrir une partie sauvegardée"));
+  OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
+  OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
+  OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenDialog->setFileMode(QFileDialog::ExistingFile);
+  OpenDialog->setNameFilters(filtres);
+  OpenDialog->setDefaultSuffix(QStringLiteral("ivd"));
+  SaveDialog = new QFileDialog(this);
+  SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
+  SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
+  SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+  SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+  SaveDialog->setFileMode(QFileDialog::AnyFile);
+  SaveDialog->setNameFilters(filtres);
+  SaveDialog->setDefaultSuffix(QStringLiteral("ivd"));
+  if (!executerDialogue) {
+    executerDialogue = [](QFileDialog& dialogue) {
+      if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return QString();
+      return dialogue.selectedFiles().constFirst();
+    };
+  }
+
+  // The delay before a computer player's turn.
+  Timer.setSingleShot(false);
+  if (Timer.interval() <= 0) Timer.setInterval(3000);
+  connect(&Timer, &QTimer::timeout, this, &TfrmPlateau::TimerTimer, Qt::UniqueConnection);
+  setWindowTitle(titreNormal);
+}
+
+void TfrmPlateau::activerPasserSonTour(bool actif) {
+  if (RubriquePasserSonTour != nullptr) RubriquePasserSonTour->setEnabled(actif);
+}
+
+void TfrmPlateau::activerContinuer(bool actif) {
+  if (RubriqueContinuer != nullptr) RubriqueContinuer->setEnabled(actif);
+}
+
+void TfrmPlateau::MenuPartieClick() {
+  if (Timer.isActive()) {
+    RubriqueInterrompre->setEnabled(true);
+    RubriqueInterrompreClick();
+  }
+}
+
+void TfrmPlateau::MenuOptionsClick() { MenuPartieClick(); }
+
+// ---------------------------------------------------------------- first showing
+
+void TfrmPlateau::showEvent(QShowEvent* evenement) {
+  QMainWindow::showEvent(evenement);
+  if (!premierAffichage_ || evenement->spontaneous()) return;
+  premierAffichage_ = false;
+  FormShow();
+}
+
+void TfrmPlateau::FormShow() {
+  enregistrerMessages = parametres == nullptr || parametres->enregistrerMessages();
+  if (RubriqueEnregistrerMessages != nullptr) RubriqueEnregistrerMessages->setChecked(enregistrerMessages);
+  if (!partieACharger.isEmpty()) ouvrirPartie(partieACharger);
+}
+
+// ---------------------------------------------------------------- turn driver
+
+void TfrmPlateau::demarrerTour() {
+  action = 0;
+  ChangerEtape(1);
+}
+
+void TfrmPlateau::demarrerAutomate() {
+  if (jeu.plateau.chronoActif) {
+    // The turn has just been started by a command: the computer plays now.
+    texteStatut(std::string());
+    ++occupe_;
+    jeu.jouerAutomate();
+    jeu.finDeTour();
+    --occupe_;
+    return;
+  }
+  activerContinuer(true);
+  if (parametres != nullptr && !parametres->interruption) {
+    RubriqueInterrompre->setEnabled(true);
+    texteStatut(cp1252::depuisUtf8(texteInterrompre));
+    Timer.start();
+  } else {
+    setWindowTitle(titreNormal);
+    texteStatut(cp1252::depuisUtf8(texteContinuer));
+  }
+}
+
+void TfrmPlateau::lacherEnMain() {
+  if (etape == 2 && action == 1 && estLettre(lettreChoisie)) jeu.rendreLettre(jeu.courant(), lettreChoisie);
+  if (dansGrille(survolX) && dansGrille(survolY)) dessinerCellule(survolX, survolY, 0);
+  if (dansGrille(sourceX) && dansGrille(sourceY)) dessinerCellule(sourceX, sourceY, 0);
+  if (etape == 1) effacerLettreChoisie(false);
+  if (etape == 2) etape = 1;
+  action = 0;
+  lettreChoisie = lettreDeplacee = 0;
+  survolX = survolY = destX = destY = sourceX = sourceY = -1;
+  curseurStandard();
+}
+
+void TfrmPlateau::TimerTimer() {
+  if (!Timer.isActive()) return;  // already handled
+  Timer.stop();
+  if (occupe()) return;
+  jeu.brasser();
+  RubriqueContinuerClick();
+}
+
+void TfrmPlateau::RubriqueContinuerClick() {
+  if (occupe() || !jeu.enCours) return;
+  // The delay, if one was running, is over: it must not start the turn again.
+  Timer.stop();
+  if (RubriqueInterrompre != nullptr) RubriqueInterrompre->setEnabled(false);
+  setWindowTitle(titreNormal);
+  lacherEnMain();
+  jeu.demarrerChrono();
+  action = 0;
+  ChangerEtape(1);
+}
+
+void TfrmPlateau::RubriqueInterrompreClick() {
+  if (RubriqueInterrompre == nullptr || !RubriqueInterrompre->isEnabled()) return;
+  setWindowTitle(titrePause);
+  Timer.stop();
+  RubriqueInterrompre->setEnabled(false);
+  texteStatut(cp1252::depuisUtf8(texteContinuer));
+}
+
+// ---------------------------------------------------------------- game commands
+
+void TfrmPlateau::RubriqueNouvelleClick() {
+  if (occupe()) return;
+  jeu.graine(static_cast<uint32_t>(jeu.horloge()));
+  if (ouvrirJoueurs && !ouvrirJoueurs(true)) return;
+  if (occupe()) return;  // the dialog's own wait let a computer turn start
+  lacherEnMain();
+  Timer.stop();
+  RubriqueInterrompre->setEnabled(false);
+  setWindowTitle(titreNormal);
+  jeu.nouvellePartie();
+  activerPasserSonTour(!jeu.courant().automate);
+  jeu.ecran.ajouterMessage(textes::ligneTour(jeu.tour), false);
+  jeu.ecran.ajouterMessage(textes::ligneVide, false);
+  jeu.ecran.ajouterMessage(textes::ligneJoueur(static_cast<int>(jeu.joueurCourant), jeu.courant().nom), false);
+  jeu.demarrerChrono();
+  action = 0;
+  ChangerEtape(1);
+}
+
+bool TfrmPlateau::ouvrirPartie(const QString& fichier) {
+  if (occupe() || fichier.isEmpty()) return false;
+  // A letter in hand goes back to the game it was taken from.
+  lacherEnMain();
+  if (!jeu.chargerPartie(nomSysteme(fichier))) return false;
+  // The loaded game waits for Continue; a delay of the game before must not start it.
+  Timer.stop();
+  RubriqueInterrompre->setEnabled(false);
+  if (chargerMessages) chargerMessages(fichier + QStringLiteral(".txt"));
+  activerPasserSonTour(!jeu.courant().automate);
+  jeu.plateau.chronoActif = false;
+  jeu.plateau.chronoDebut = 0;  // the time of the game before is not counted in this one
+  dessinerPlateau();
+  dessinerReserve(jeu.courant());
+  jeu.mettreAJourScores();
+  return true;
+}
+
+void TfrmPlateau::RubriqueOuvrirClick() {
+  if (occupe() || OpenDialog == nullptr) return;
+  const QString fichier = executerDialogue(*OpenDialog);
+  if (fichier.isEmpty()) return;
+  // A file that cannot be read leaves its reason in the status strip and the
+  // game in play as it was.
+  ouvrirPartie(fichier);
+}
+
+void TfrmPlateau::RubriqueEnregistrerClick() {
+  if (occupe()) return;
+  if (fichierSauvegarde_.isEmpty()) {
+    RubriqueEnregistrerSousClick();
+    return;
+  }
+  // A letter taken from the stock and not yet placed is saved in the stock.
+  joueur& j = jeu.courant();
+  const bool enMain = etape == 2 && action == 1 && estLettre(lettreChoisie);
+  if (enMain) {
+    j.lettres[static_cast<std::size_t>(lettreChoisie - 64)] += 1;
+    j.lettres[0] += 1;
+  }
+  jeu.enregistrerPartie(nomSysteme(fichierSauvegarde_));
+  if (enMain) {
+    j.lettres[static_cast<std::size_t>(lettreChoisie - 64)] -= 1;
+    j.lettres[0] -= 1;
+  }
+  if (enregistrerMessages && sauverMessages) sauverMessages(fichierSauvegarde_ + QStringLiteral(".txt"));
+}
+
+void TfrmPlateau::RubriqueEnregistrerSousClick() {
+  if (occupe() || SaveDialog == nullptr) return;
+  const QString fichier = executerDialogue(*SaveDialog);
+  if (fichier.isEmpty()) return;
+  fichierSauvegarde_ = fichier;
+  RubriqueEnregistrerClick();
+}
+
+void TfrmPlateau::RubriquePasserSonTourClick() {
+  if (occupe() || !jeu.enCours || jeu.tour == 0 || automateAuTrait()) return;
+  // The letter in hand goes back to the stock before the turn ends.
+  lacherEnMain();
+  lettreDeplacee = 0;
+  lettreChoisie = 0;
+  jeu.plateau.nbPasses += 1;
+  ++occupe_;
+  jeu.finDeTour();
+  --occupe_;
+}
+
+void TfrmPlateau::RubriqueQuitterClick() { close(); }
+
+// ---------------------------------------------------------------- options and side windows
+
+void TfrmPlateau::RubriqueJoueursClick() {
+  if (ouvrirJoueurs) ouvrirJoueurs(false);
+}
+
+void TfrmPlateau::RubriqueAutomatesClick() {
+  if (ouvrirAutomates) ouvrirAutomates();
+}
+
+void TfrmPlateau::RubriqueEnregistrerMessagesClick() {
+  // Run from the menu, the check mark has already turned; run otherwise, it turns here.
+  RubriqueEnregistrerMessages->setChecked(!enregistrerMessages);
+  enregistrerMessages = RubriqueEnregistrerMessages->isChecked();
+  if (parametres == nullptr) return;
+  const std::string erreur = parametres->ecrireEnregistrerMessages(enregistrerMessages);
+  if (erreur.empty()) return;
+  if (signalerErreur)
+    signalerErreur(erreur);
+  else
+    QMessageBox::critical(this, titreNormal, QString::fromStdString(cp1252::versUtf8(erreur)));
+}
+
+void TfrmPlateau::RubriqueRecordsClick() {
+  if (ouvrirRecords) ouvrirRecords();
+}
+
+void TfrmPlateau::RubriqueAideClick() {
+  if (ouvrirAide) ouvrirAide();
+}
+
+void TfrmPlateau::RubriqueAProposClick() {
+  if (ouvrirAPropos) ouvrirAPropos();
+}
+
+}  // namespace irvad
