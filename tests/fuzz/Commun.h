@@ -1,0 +1,72 @@
+#pragma once
+// What the fuzz targets share: a folder of their own for the files they write,
+// a small word list, and a check that stops the run with a message, so that a
+// broken rule counts as a crash for libFuzzer and as a failure for the driver
+// that replays the inputs in the normal tests.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "DicoEcriture.h"
+#include "Dico.h"
+
+namespace irvad::fuzz {
+
+[[noreturn]] inline void echec(const std::string& quoi) {
+  std::fprintf(stderr, "ECHEC : %s\n", quoi.c_str());
+  std::fflush(stderr);
+  std::abort();
+}
+
+inline void verifier(bool condition, const std::string& quoi) {
+  if (!condition) echec(quoi);
+}
+
+// A folder made once per process, removed by nobody: the targets only ever
+// write a few files in it, always under the same names.
+inline const std::string& dossier() {
+  static const std::string chemin = [] {
+    std::string modele = "/tmp/irvad-fuzz-XXXXXX";
+    if (::mkdtemp(modele.data()) == nullptr) echec("dossier temporaire impossible");
+    return modele + "/";
+  }();
+  return chemin;
+}
+
+inline void ecrireFichier(const std::string& chemin, const uint8_t* octets, std::size_t taille) {
+  std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
+  f.write(reinterpret_cast<const char*>(octets), static_cast<std::streamsize>(taille));
+  f.close();
+  verifier(static_cast<bool>(f), "ecriture de " + chemin);
+}
+
+inline std::string lireFichier(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// A list where these words, and consonant-only filler, are the only words.
+inline const Dico& petiteListe() {
+  static const Dico dico = [] {
+    const std::vector<std::string> mots = {"EU",    "AI",     "OU",     "LA",     "LE",    "RUE",  "SEL",
+                                           "ELU",   "AMI",    "MER",    "TAS",    "RASE",  "MARE", "SOLE",
+                                           "SALE",  "TOILE",  "ARMES",  "RESTE",  "AIMER", "SALON",
+                                           "MAISON", "ETOILES", "ORANGES", "TARTINES"};
+    ListeMots listes;
+    std::string erreur;
+    verifier(remplirListes(mots, listes, erreur), erreur);
+    const std::string chemin = dossier() + "L23456789";
+    verifier(ecrireDico(listes, chemin, erreur), erreur);
+    Dico d;
+    verifier(d.charger(chemin, nullptr) == Dico::Resultat::Ok, "chargement de la petite liste");
+    return d;
+  }();
+  return dico;
+}
+
+}  // namespace irvad::fuzz

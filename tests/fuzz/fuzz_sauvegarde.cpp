@@ -1,0 +1,118 @@
+// Any bytes as a saved game. A refused file leaves the running game exactly as
+// it was and says why; an accepted one holds only counts the tables can take,
+// saves back to a file that loads to the same game, and can be played on: the
+// scores window's texts, the ranking and a few computer turns.
+#include <cstdint>
+#include <string>
+
+#include "Commun.h"
+#include "Controles.h"
+#include "Jeu.h"
+#include "Textes.h"
+
+namespace {
+
+using namespace irvad;
+
+class EcranEssai : public EcranNul {
+ public:
+  std::string statut;
+  bool continuer = false;
+  void texteStatut(const std::string& t) override { statut = t; }
+  void activerContinuer(bool a) override { continuer = a; }
+};
+
+// The game in play before the load: 6 players in the middle of a game, so that
+// a file of 2 or 3 players leaves records behind it.
+void preparer(Jeu& jeu) {
+  jeu.dico = fuzz::petiteListe();
+  jeu.horloge = [] { return int64_t{1000}; };
+  jeu.graine(7);
+  jeu.nbJoueurs = 6;
+  for (uint32_t i = 0; i < nbJoueursMax; ++i) {
+    joueur& j = jeu.joueurs[i];
+    const auto [x, y] = Jeu::sommetDe(i, 6);
+    j.placerSommet(x, y);
+    j.reinitialiser("Avant" + std::to_string(i), true, i % 2 == 0, 5 + static_cast<int32_t>(i % 5));
+  }
+  jeu.nouvellePartie();
+  for (int t = 0; t < 8; ++t) {
+    jeu.jouerAutomate();
+    jeu.finDeTour();
+  }
+}
+
+// What the reader promises of every game it lets in.
+void verifierLecture(const Jeu& jeu) {
+  const uint32_t n = jeu.nbJoueurs;
+  fuzz::verifier(n == 2 || n == 3 || n == 6, "nombre de joueurs");
+  fuzz::verifier(jeu.joueurCourant < n, "joueur courant");
+  for (uint32_t i = 0; i < n; ++i) {
+    const joueur& j = jeu.joueurs[i];
+    fuzz::verifier(jeu.plateau.valide(j.sommetX, j.sommetY), "sommet");
+    fuzz::verifier(j.tailleMax >= 2 && j.tailleMax <= 9, "taille");
+    fuzz::verifier(j.nom.size() <= 9, "nom");
+    for (int32_t l : j.lettres) fuzz::verifier(l >= 0, "stock");
+  }
+  for (int x = 0; x < tailleGrille; ++x)
+    for (int y = 0; y < tailleGrille; ++y) {
+      const cellule& k = jeu.plateau.cases[x][y];
+      fuzz::verifier(k.lettre == 0 || (k.lettre >= 'A' && k.lettre <= 'Z'), "lettre");
+      fuzz::verifier(k.proprietaire >= 0 && k.proprietaire <= static_cast<int32_t>(n), "proprietaire");
+      fuzz::verifier(k.valeur >= 0, "valeur");
+      fuzz::verifier(jeu.plateau.valide(x, y) || k.lettre == 0, "jeton hors de l'hexagone");
+    }
+  fuzz::verifier(jeu.plateau.casesLibres >= 0 && jeu.plateau.casesLibres <= nbCases, "cases libres");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille) {
+  if (taille > 8192) return 0;
+  EcranEssai ecran;
+  Jeu jeu(ecran);
+  preparer(jeu);
+  const std::string avant = controle::etat(jeu, true) + (jeu.enCours ? "en cours" : "finie");
+  const std::string chemin = fuzz::dossier() + "partie.ivd";
+  fuzz::ecrireFichier(chemin, octets, taille);
+
+  if (!jeu.chargerPartie(chemin)) {
+    fuzz::verifier(controle::etat(jeu, true) + (jeu.enCours ? "en cours" : "finie") == avant,
+                   "un chargement refuse a change la partie");
+    fuzz::verifier(ecran.statut == textes::erreurLecture(chemin), "message du refus : " + ecran.statut);
+    fuzz::verifier(!ecran.continuer, "Continuer active apres un refus");
+    return 0;
+  }
+  fuzz::verifier(ecran.statut == textes::chargementTermine && ecran.continuer, "message du chargement");
+  fuzz::verifier(jeu.enCours, "partie chargee mais pas en cours");
+  verifierLecture(jeu);
+  fuzz::verifier(taille == 2440 + 143 * jeu.nbJoueurs, "taille acceptee " + std::to_string(taille));
+
+  // Written back and read again, the game is the same.
+  const std::string copie = fuzz::dossier() + "copie.ivd";
+  fuzz::verifier(jeu.enregistrerPartie(copie), "enregistrement d'une partie chargee : " + ecran.statut);
+  fuzz::verifier(fuzz::lireFichier(copie).size() == taille, "taille du fichier reecrit");
+  EcranEssai ecran2;
+  Jeu relue(ecran2);
+  preparer(relue);
+  fuzz::verifier(relue.chargerPartie(copie), "relecture de la copie");
+  // A name of 9 characters without its zero comes back cut to the 8 that are saved.
+  for (uint32_t i = 0; i < jeu.nbJoueurs; ++i)
+    if (jeu.joueurs[i].nom.size() > 8) jeu.joueurs[i].nom.resize(8);
+  fuzz::verifier(controle::etat(relue) == controle::etat(jeu), "la copie relue differe");
+
+  // The scores window and a few turns of the computer on whatever was let in.
+  const bool coherente = controle::incoherence(jeu).empty();
+  for (uint32_t i = 0; i < nbJoueursMax; ++i) (void)jeu.texteTemps(i);
+  jeu.mettreAJourScores();
+  for (int t = 0; t < 3 && jeu.enCours; ++t) {
+    jeu.courant().automate = true;
+    jeu.jouerAutomate();
+    jeu.finDeTour();
+  }
+  if (coherente) {
+    const std::string defaut = controle::incoherence(jeu);
+    fuzz::verifier(defaut.empty(), "apres quelques tours : " + defaut);
+  }
+  return 0;
+}
