@@ -33,7 +33,9 @@ QString configurationUtilisateur() {
 
 QStringList donneesSysteme() {
   QStringList dossiers;
-  const QString liste = qEnvironmentVariable("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
+  // Unset or empty, the variable means the usual two folders.
+  QString liste = qEnvironmentVariable("XDG_DATA_DIRS");
+  if (liste.isEmpty()) liste = QStringLiteral("/usr/local/share:/usr/share");
   for (const QString& d : liste.split(QLatin1Char(':'), Qt::SkipEmptyParts))
     if (d.startsWith(QLatin1Char('/'))) dossiers << d;
   return dossiers;
@@ -164,6 +166,10 @@ void lancer(const QString& outil, const QString& dossier) {
 QString enregistrerTypeDeFichier(const QString& programmeDemande) {
   const QString programme = programmeDemande.isEmpty() ? QCoreApplication::applicationFilePath() : programmeDemande;
   if (programme.isEmpty()) return QStringLiteral("Chemin du programme introuvable");
+  // A line break in the path would end the Exec line and add keys of its own
+  // to the entry; such a path cannot be written as one argument.
+  if (std::any_of(programme.begin(), programme.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+    return QStringLiteral("Chemin du programme impossible à inscrire dans une entrée de bureau : %1").arg(programme);
   const QString donnees = donneesUtilisateur();
 
   QStringList dossiersMime{donnees + QStringLiteral("/mime")};
@@ -177,8 +183,12 @@ QString enregistrerTypeDeFichier(const QString& programmeDemande) {
 
   QString erreur;
   bool mimeNeuf = false, entreeNeuve = false;
+  // The type described by an installed program, or by an earlier run, stays.
   const QString mime = donnees + QStringLiteral("/mime/packages/irvad.xml");
-  if (!QFileInfo::exists(mime)) {
+  const bool mimePresent = std::any_of(dossiersMime.begin(), dossiersMime.end(), [](const QString& d) {
+    return QFileInfo::exists(d + QStringLiteral("/packages/irvad.xml"));
+  });
+  if (!mimePresent) {
     if (!ecrire(mime, descriptionMime, erreur)) return erreur;
     mimeNeuf = true;
   }

@@ -73,6 +73,25 @@ class TestBureau : public QObject {
       QCOMPARE(QProcess::execute("desktop-file-validate", {entree()}), 0);
   }
 
+  void unCheminAvecSautDeLigneEstRefuseSansRienEcrire() {
+    // Written as it stands, the second line would become a key of the entry.
+    const QString erreur = irvad::enregistrerTypeDeFichier("/tmp/x\nTerminal=true/irvad");
+    QVERIFY(!erreur.isEmpty());
+    QVERIFY(!QFile::exists(entree()));
+    QVERIFY(!QFile::exists(mime()));
+    QVERIFY(!QFile::exists(mimeapps()));
+  }
+
+  void unJeuInstalleGardeSesFichiersEtRecoitLeChoixParDefaut() {
+    // Type and entry installed for the whole system: only the user's default is added.
+    ecrire(systeme + "/mime/packages/irvad.xml", "<mime-info/>");
+    ecrire(systeme + "/applications/irvad.desktop", "[Desktop Entry]\n");
+    QCOMPARE(irvad::enregistrerTypeDeFichier("/opt/irvad"), QString());
+    QVERIFY(!QFile::exists(mime()));
+    QVERIFY(!QFile::exists(entree()));
+    QCOMPARE(lire(mimeapps()), QByteArray("[Default Applications]\napplication/x-irvad=irvad.desktop\n"));
+  }
+
   void unAutreProprietaireDeIvdEstLaisseEnPaix() {
     // Compiled into the user's database, or only described by a package file.
     for (int cas = 0; cas < 2; ++cas) {
