@@ -28,6 +28,7 @@ namespace {
   std::cerr << "usage: irvad-cli [--dico FICHIER] mot MOT...\n"
                "       irvad-cli [--dico FICHIER] jouer [--joueurs 2|3|6] [--taille 5..9]\n"
                "                 [--deplacements oui|non] [--graine N] [--barrages oui|non] [--sauver FICHIER]\n"
+               "                 [--coups N]\n"
                "       irvad-cli [--dico FICHIER] script FICHIER|-\n";
   std::exit(2);
 }
@@ -97,6 +98,8 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
   bool deplacements = true;
   std::optional<uint32_t> graine;
   std::string sauver;
+  // --coups N stops the game after N turns (all players together) to save a position.
+  std::optional<int64_t> coups;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& o = args[i];
     if (i + 1 >= args.size()) usage(o + ": valeur manquante");
@@ -121,6 +124,9 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
       graine = static_cast<uint32_t>(*e);
     } else if (o == "--sauver") {
       sauver = v;
+    } else if (o == "--coups") {
+      if (!e || *e < 0) usage("--coups: un entier positif ou nul");
+      coups = *e;
     } else {
       usage("option inconnue : " + o);
     }
@@ -140,7 +146,7 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
   ecran.valider();
   ecran.tourDemande = true;
   int code = 0;
-  while (ecran.tourDemande) {
+  for (int64_t joues = 0; ecran.tourDemande && (!coups || joues < *coups); ++joues) {
     if (jeu.tour >= toursMax) {
       std::cout << "erreur: partie arrêtée après " << toursMax << " tours\n";
       code = 1;
