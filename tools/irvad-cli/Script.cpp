@@ -1,6 +1,7 @@
 #include "Script.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <sstream>
 
@@ -24,6 +25,42 @@ std::optional<bool> ouiNon(const std::string& s) {
 
 namespace {
 
+// Everything a command may change in the game, to put it back after a refusal.
+// The random generator is left out: no refused command draws from it.
+struct Instantane {
+  Instantane(const Jeu& jeu, bool partie)
+      : plateau(jeu.plateau),
+        joueurs(jeu.joueurs),
+        nbJoueurs(jeu.nbJoueurs),
+        joueurCourant(jeu.joueurCourant),
+        tour(jeu.tour),
+        enCours(jeu.enCours),
+        rang(jeu.rang),
+        classement(jeu.classement),
+        jetons(jeu.jetons),
+        pointsJetons(jeu.pointsJetons),
+        partie(partie) {}
+  void remettre(Jeu& jeu, bool& enPartie) const {
+    jeu.plateau = plateau;
+    jeu.joueurs = joueurs;
+    jeu.nbJoueurs = nbJoueurs;
+    jeu.joueurCourant = joueurCourant;
+    jeu.tour = tour;
+    jeu.enCours = enCours;
+    jeu.rang = rang;
+    jeu.classement = classement;
+    jeu.jetons = jetons;
+    jeu.pointsJetons = pointsJetons;
+    enPartie = partie;
+  }
+  Plateau plateau;
+  std::array<joueur, nbJoueursMax> joueurs;
+  uint32_t nbJoueurs, joueurCourant, tour;
+  bool enCours;
+  std::array<int32_t, 6> rang, classement, jetons, pointsJetons;
+  bool partie;
+};
+
 class Script {
  public:
   Script(Jeu& jeu, EcranTexte& ecran) : jeu_(jeu), ecran_(ecran) {}
@@ -40,10 +77,14 @@ class Script {
       for (std::string w; mots >> w;) m.push_back(w);
       if (m.empty()) continue;
       erreur_.clear();
+      // A refused command leaves the game exactly as it found it, whatever
+      // it had begun to change (the path-search marks of a move included).
+      const Instantane avant(jeu_, partie_);
       const bool fait = commande(m);
       if (fait) {
         ecran_.valider();
       } else {
+        avant.remettre(jeu_, partie_);
         ecran_.annuler();
         ecran_.sortie() << "erreur: ligne " << numero << ": " << (erreur_.empty() ? "commande refusée" : erreur_)
                   << '\n';
@@ -83,6 +124,26 @@ class Script {
       return echec("lettre A à Z attendue : " + s);
     l = std::toupper(static_cast<unsigned char>(s[0]));
     return true;
+  }
+
+  static std::string texteCase(int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; }
+
+  // Why the current player may not take the letter l from its stock.
+  std::string raisonLettre(int32_t l) const {
+    const std::string lettre(1, static_cast<char>(l));
+    const uint32_t p = jeu_.joueurCourant + 1;
+    if (jeu_.courant().lettres[l - 64] < 1) return "le joueur " + std::to_string(p) + " n'a pas de " + lettre;
+    if (l == 'Q' || l == 'Z') return "au tour 0, ni Q ni Z : " + lettre;
+    return "au tour 0, " + lettre + " est déjà sur le sommet d'un joueur précédent";
+  }
+
+  // Why the current player may not put a letter on (x, y).
+  std::string raisonCase(int x, int y) const {
+    const joueur& j = jeu_.courant();
+    if (jeu_.plateau.cases[x][y].proprietaire != 0) return "la case " + texteCase(x, y) + " est occupée";
+    if (jeu_.tour == 0) return "au tour 0, la lettre se pose sur le sommet " + texteCase(j.sommetX, j.sommetY);
+    return "la case " + texteCase(x, y) + " ne touche aucun jeton du joueur " +
+           std::to_string(jeu_.joueurCourant + 1);
   }
 
   bool enJeu() {
@@ -204,8 +265,8 @@ class Script {
     }
     if (c == "poser") {
       if (!arite(m, 4) || !enJeu() || !lettre(m[1], l) || !caseValide(m[2], m[3], x, y)) return false;
-      if (!jeu_.lettrePrenable(l)) return echec(std::string(1, static_cast<char>(l)) + " ne peut pas être pris");
-      if (!jeu_.destinationPermise(x, y)) return echec("la lettre ne peut pas être posée là");
+      if (!jeu_.lettrePrenable(l)) return echec(raisonLettre(l));
+      if (!jeu_.destinationPermise(x, y)) return echec(raisonCase(x, y));
       jeu_.prendreLettre(jeu_.courant(), l);
       jeu_.poserLettre(x, y, l);
       if (jeu_.tour != 0 && !jeu_.evaluerCoup(x, y)) {
@@ -257,6 +318,7 @@ class Script {
     }
     if (c == "enregistrer") {
       if (!arite(m, 2)) return false;
+      if (!partie_) return echec("aucune partie : commencer par nouvelle ou charger");
       if (!jeu_.enregistrerPartie(m[1])) return echec(cp1252::versUtf8(ecran_.statut));
       return true;
     }

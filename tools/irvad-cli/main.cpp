@@ -17,6 +17,7 @@
 
 #include "Cp1252.h"
 #include "Jeu.h"
+#include "Pliage.h"
 #include "Script.h"
 #include "Textes.h"
 
@@ -33,14 +34,11 @@ namespace {
   std::exit(2);
 }
 
-// A word typed by the user: letters only, upper-cased; accents are not letters of the list.
+// A word typed by the user, folded to the capitals A-Z the way the word list
+// was built (accents dropped, ligatures split): "élève" is looked up as ELEVE.
 std::optional<std::string> motTape(const std::string& utf8) {
-  std::string mot = cp1252::depuisUtf8(utf8);
-  for (char& c : mot) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c < 'A' || c > 'Z') return std::nullopt;
-  }
-  if (mot.size() < 2 || mot.size() > 9) return std::nullopt;
+  auto mot = plierMot(utf8);
+  if (!mot || mot->size() < 2 || mot->size() > 9) return std::nullopt;
   return mot;
 }
 
@@ -131,6 +129,9 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
       usage("option inconnue : " + o);
     }
   }
+  // A seeded game is repeatable to the last byte of its saved file: the clock
+  // stands still, so every thinking time stays 0.
+  if (graine) jeu.horloge = [] { return int64_t{0}; };
   jeu.graine(graine ? *graine : static_cast<uint32_t>(std::time(nullptr)));
   jeu.nbJoueurs = n;
   for (uint32_t i = 0; i < nbJoueursMax; ++i) {
