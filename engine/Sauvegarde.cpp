@@ -5,6 +5,7 @@
 // file only once every byte is written and closed, so a failed save never
 // destroys the previous game. A load reads into a copy and checks every field
 // that indexes a table before it replaces the running game.
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -89,8 +90,19 @@ struct Contenu {
 
 bool lettreOuVide(int32_t l) { return l == 0 || (l >= 'A' && l <= 'Z'); }
 
+// Bounds far beyond any game played, that keep the sums and the increments of
+// the rules within 32 bits: a score or a value gains one point per letter of a
+// word, the ranking adds up the values of 91 tokens, a stock is shown letter
+// by letter.
+constexpr int32_t valeurMax = 10'000'000;
+constexpr int32_t scoreMax = 1'000'000'000;
+constexpr int32_t lettresMax = 10'000;
+// Seconds of thinking time, turned into whole seconds for the scores window.
+constexpr double tempsMax = 1e12;
+
 // Reads the whole file and checks every field that indexes a table or counts
-// the players; anything else (scores, times, values) is kept as it stands.
+// the players, and that scores, values, stocks and times stay within the
+// bounds above; anything else is kept as it stands.
 bool lire(const std::vector<unsigned char>& octets, const Plateau& plateau, Contenu& c) {
   Lecteur l(octets);
   c.nbJoueurs = l.u32();
@@ -113,8 +125,11 @@ bool lire(const std::vector<unsigned char>& octets, const Plateau& plateau, Cont
     j.tailleMax = l.i32();
     j.temps = l.reel();
     if (!plateau.valide(j.sommetX, j.sommetY)) return false;
-    for (int32_t n : j.lettres)
-      if (n < 0) return false;
+    for (std::size_t k = 1; k < j.lettres.size(); ++k)
+      if (j.lettres[k] < 0 || j.lettres[k] > lettresMax) return false;
+    if (j.lettres[0] < 0 || j.lettres[0] > 26 * lettresMax) return false;
+    if (j.score < 0 || j.score > scoreMax) return false;
+    if (!std::isfinite(j.temps) || std::fabs(j.temps) > tempsMax) return false;
     // The search reads words of up to tailleMax letters into 9-letter buffers.
     if (j.tailleMax < 2 || j.tailleMax > 9) return false;
     c.joueurs.push_back(std::move(j));
@@ -129,7 +144,7 @@ bool lire(const std::vector<unsigned char>& octets, const Plateau& plateau, Cont
       k.valeur = l.i32();
       k.proprietaire = l.i32();
       if (!lettreOuVide(k.lettre) || k.proprietaire < 0 ||
-          k.proprietaire > static_cast<int32_t>(c.nbJoueurs) || k.valeur < 0)
+          k.proprietaire > static_cast<int32_t>(c.nbJoueurs) || k.valeur < 0 || k.valeur > valeurMax)
         return false;
       // A token has a letter and an owner; an empty cell has neither.
       if ((k.lettre == 0) != (k.proprietaire == 0)) return false;

@@ -2,6 +2,7 @@
 // it was and says why; an accepted one holds only counts the tables can take,
 // saves back to a file that loads to the same game, and can be played on: the
 // scores window's texts, the ranking and a few computer turns.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,8 @@ namespace {
 
 using namespace irvad;
 
+void preparer(Jeu& jeu);
+
 class EcranEssai : public EcranNul {
  public:
   std::string statut;
@@ -22,8 +25,23 @@ class EcranEssai : public EcranNul {
   void activerContinuer(bool a) override { continuer = a; }
 };
 
+EcranEssai& ecranCommun() {
+  static EcranEssai ecran;
+  return ecran;
+}
+
 // The game in play before the load: 6 players in the middle of a game, so that
-// a file of 2 or 3 players leaves records behind it.
+// a file of 2 or 3 players leaves records behind it. Made once, copied for
+// each input.
+const Jeu& modele() {
+  static const Jeu jeu = [] {
+    Jeu j(ecranCommun());
+    preparer(j);
+    return j;
+  }();
+  return jeu;
+}
+
 void preparer(Jeu& jeu) {
   jeu.dico = fuzz::petiteListe();
   jeu.horloge = [] { return int64_t{1000}; };
@@ -69,9 +87,10 @@ void verifierLecture(const Jeu& jeu) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille) {
   if (taille > 8192) return 0;
-  EcranEssai ecran;
-  Jeu jeu(ecran);
-  preparer(jeu);
+  EcranEssai& ecran = ecranCommun();
+  ecran = EcranEssai();
+  Jeu jeu(modele());
+  jeu.graine(11);
   const std::string avant = controle::etat(jeu, true) + (jeu.enCours ? "en cours" : "finie");
   const std::string chemin = fuzz::dossier() + "partie.ivd";
   fuzz::ecrireFichier(chemin, octets, taille);
@@ -92,9 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
   const std::string copie = fuzz::dossier() + "copie.ivd";
   fuzz::verifier(jeu.enregistrerPartie(copie), "enregistrement d'une partie chargee : " + ecran.statut);
   fuzz::verifier(fuzz::lireFichier(copie).size() == taille, "taille du fichier reecrit");
-  EcranEssai ecran2;
-  Jeu relue(ecran2);
-  preparer(relue);
+  Jeu relue(modele());
   fuzz::verifier(relue.chargerPartie(copie), "relecture de la copie");
   // A name of 9 characters without its zero comes back cut to the 8 that are saved.
   for (uint32_t i = 0; i < jeu.nbJoueurs; ++i)
@@ -103,12 +120,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
 
   // The scores window and a few turns of the computer on whatever was let in.
   const bool coherente = controle::incoherence(jeu).empty();
-  for (uint32_t i = 0; i < nbJoueursMax; ++i) (void)jeu.texteTemps(i);
-  jeu.mettreAJourScores();
+  for (uint32_t i = 0; i < nbJoueursMax; ++i) {
+    // "mm:ss": minutes of a time the reader let in fit in a dozen digits.
+    const std::string t = jeu.texteTemps(i);
+    fuzz::verifier(t.size() <= 16 && t.find(':') != std::string::npos, "temps affiche " + t);
+  }
+  std::array<int32_t, nbJoueursMax> scores{};
+  for (uint32_t i = 0; i < nbJoueursMax; ++i) scores[i] = jeu.joueurs[i].score;
   for (int t = 0; t < 3 && jeu.enCours; ++t) {
     jeu.courant().automate = true;
     jeu.jouerAutomate();
     jeu.finDeTour();
+  }
+  // Points are only ever won, and the sums of the ranking stay positive.
+  jeu.mettreAJourScores();
+  for (uint32_t i = 0; i < nbJoueursMax; ++i) {
+    fuzz::verifier(jeu.joueurs[i].score >= scores[i], "un score a baisse");
+    fuzz::verifier(jeu.pointsJetons[i] >= 0 && jeu.jetons[i] >= 0, "somme des jetons negative");
+    for (int32_t l : jeu.joueurs[i].lettres) fuzz::verifier(l >= 0, "stock negatif apres quelques tours");
   }
   if (coherente) {
     const std::string defaut = controle::incoherence(jeu);
