@@ -5,6 +5,7 @@
 #include <array>
 
 #include "Jeu.h"
+#include "Recherche.h"
 #include "Textes.h"
 
 namespace irvad {
@@ -28,30 +29,26 @@ constexpr std::array<int32_t, 114> lettresOuverture = [] {
 static_assert(lettresOuverture[0] == 1 && lettresOuverture[14] == 1 && lettresOuverture[15] == 2 &&
               lettresOuverture[113] == 25);
 
-// Keeps the equally best plays in the order they are found.
-class Classement {
- public:
-  explicit Classement(Recherche& r) : r_(r) {}
-  void noter(const Plateau& p, const Candidat& c, bool deplacement) {
-    const Cle cle{p.essaiPplus + p.essaiPmoins, p.essaiBonus, p.essaiPmoins};
-    if (cle > r_.meilleure) {
-      r_.candidats.clear();
-      r_.candidats.push_back(c);
-      r_.meilleure = cle;
-      if (deplacement) r_.dernierPlacement = -1;
-    } else if (cle == r_.meilleure) {
-      r_.candidats.push_back(c);
-    }
-  }
+}  // namespace
 
- private:
-  Recherche& r_;
-};
+void recherche::noter(Recherche& r, const Cle& cle, const Candidat& c, bool deplacement) {
+  if (cle > r.meilleure) {
+    r.candidats.clear();
+    r.candidats.push_back(c);
+    r.meilleure = cle;
+    if (deplacement) r.dernierPlacement = -1;
+  } else if (cle == r.meilleure) {
+    r.candidats.push_back(c);
+  }
+}
+
+namespace {
+Cle cleEssai(const Plateau& p) { return Cle{p.essaiPplus + p.essaiPmoins, p.essaiBonus, p.essaiPmoins}; }
+}  // namespace
 
 // The plain search: every placement, then every move, one trial each, in board order.
-Recherche rechercheSimple(Jeu& jeu) {
+Recherche recherche::simple(Jeu& jeu) {
   Recherche r;
-  Classement classement(r);
   Plateau& p = jeu.plateau;
   joueur& j = jeu.courant();
   const int32_t moi = static_cast<int32_t>(jeu.joueurCourant) + 1;
@@ -71,7 +68,7 @@ Recherche rechercheSimple(Jeu& jeu) {
           if (j.lettres[l] <= 0) continue;
           c.lettre = l + 64;
           c.proprietaire = moi;
-          if (jeu.evaluerCoup(x, y)) classement.noter(p, Candidat{x, y, -1, -1, 0, l}, false);
+          if (jeu.evaluerCoup(x, y)) noter(r, cleEssai(p), Candidat{x, y, -1, -1, 0, l}, false);
           c.lettre = 0;
           c.proprietaire = 0;
         }
@@ -97,7 +94,7 @@ Recherche rechercheSimple(Jeu& jeu) {
             src.proprietaire = 0;
             dest.lettre = lettre;
             dest.proprietaire = moi;
-            if (jeu.evaluerCoup(x, y)) classement.noter(p, Candidat{x, y, xs, ys, d, lettre - 64}, true);
+            if (jeu.evaluerCoup(x, y)) noter(r, cleEssai(p), Candidat{x, y, xs, ys, d, lettre - 64}, true);
             dest.lettre = 0;
             dest.proprietaire = 0;
             src.lettre = lettre;
@@ -111,13 +108,11 @@ Recherche rechercheSimple(Jeu& jeu) {
   return r;
 }
 
-}  // namespace
-
 Recherche Jeu::rechercher(bool rapide) {
-  (void)rapide;  // the fast search is not there yet: both run the plain one
+  if (joueurCourant >= nbJoueursMax) return {};
   const bool essaiAvant = plateau.essai;
   plateau.essai = true;
-  Recherche r = rechercheSimple(*this);
+  Recherche r = rapide ? recherche::rapide(*this) : recherche::simple(*this);
   plateau.essai = essaiAvant;
   return r;
 }
@@ -144,7 +139,7 @@ void Jeu::jouerAutomate() {
     r.candidats.push_back(Candidat{j.sommetX, j.sommetY, -1, -1, 0, l});
     r.dernierPlacement = 0;
   } else {
-    r = rechercher();
+    r = rechercher(automateRapide);
     if (!r.candidats.empty()) {
       const uint32_t tirage = tirer();
       const std::size_t n = r.candidats.size();

@@ -114,6 +114,8 @@ class Jeu {
   // The search of jouerAutomate alone, from tour >= 1: trials only, the board
   // left as it was. `rapide` chooses the fast search, which finds the same list.
   Recherche rechercher(bool rapide = true);
+  // The search jouerAutomate runs: the fast one, or the plain one it must match.
+  bool automateRapide = true;
 
   // ---- Turns and end of game
   void finDeTour();

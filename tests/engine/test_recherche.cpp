@@ -1,0 +1,248 @@
+// The computer player's fast search against the plain one, with the real word
+// list: on the saved positions of bench/corpus and along whole seeded games,
+// the same plays in the same order with the same keys, the same board and memo
+// left behind, hence the same draw and the same play.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "EcranEnregistreur.h"
+#include "Jeu.h"
+
+namespace irvad {
+namespace {
+
+// Everything a turn of the computer player reads or changes.
+struct Etat {
+  Plateau plateau;
+  std::array<joueur, nbJoueursMax> joueurs;
+  uint32_t nbJoueurs = 0, joueurCourant = 0, tour = 0;
+  bool enCours = false;
+
+  explicit Etat(const Jeu& jeu)
+      : plateau(jeu.plateau), joueurs(jeu.joueurs), nbJoueurs(jeu.nbJoueurs), joueurCourant(jeu.joueurCourant),
+        tour(jeu.tour), enCours(jeu.enCours) {}
+  void remettre(Jeu& jeu) const {
+    jeu.plateau = plateau;
+    jeu.joueurs = joueurs;
+    jeu.nbJoueurs = nbJoueurs;
+    jeu.joueurCourant = joueurCourant;
+    jeu.tour = tour;
+    jeu.enCours = enCours;
+  }
+};
+
+std::string texte(const Candidat& c) {
+  std::ostringstream o;
+  o << "(" << c.x << "," << c.y << ") lettre " << c.lettre;
+  if (c.xs >= 0) o << " depuis (" << c.xs << "," << c.ys << ") d=" << c.d;
+  return o.str();
+}
+
+// The first difference between two search results, or "" when they agree.
+std::string difference(const Recherche& simple, const Recherche& rapide) {
+  std::ostringstream o;
+  const Cle& a = simple.meilleure;
+  const Cle& b = rapide.meilleure;
+  if (a != b)
+    o << "meilleure cle " << a.points << "/" << a.bonus << "/" << a.pris << " contre " << b.points << "/" << b.bonus
+      << "/" << b.pris << "; ";
+  if (simple.dernierPlacement != rapide.dernierPlacement)
+    o << "dernier placement " << simple.dernierPlacement << " contre " << rapide.dernierPlacement << "; ";
+  const std::size_t n = std::min(simple.candidats.size(), rapide.candidats.size());
+  for (std::size_t i = 0; i < n; ++i)
+    if (!(simple.candidats[i] == rapide.candidats[i])) {
+      o << "candidat " << i << " : " << texte(simple.candidats[i]) << " contre " << texte(rapide.candidats[i]);
+      return o.str();
+    }
+  if (simple.candidats.size() != rapide.candidats.size())
+    o << simple.candidats.size() << " candidats contre " << rapide.candidats.size();
+  return o.str();
+}
+
+// The first cell, memo included, where two boards differ, or "".
+std::string differencePlateau(const Plateau& a, const Plateau& b) {
+  for (int x = 0; x < tailleGrille; ++x)
+    for (int y = 0; y < tailleGrille; ++y) {
+      const cellule& c = a.cases[x][y];
+      const cellule& d = b.cases[x][y];
+      if (c.lettre != d.lettre || c.valeur != d.valeur || c.proprietaire != d.proprietaire || c.visite != d.visite ||
+          c.distance != d.distance)
+        return "case (" + std::to_string(x) + "," + std::to_string(y) + ")";
+    }
+  if (a.cibleX != b.cibleX || a.cibleY != b.cibleY) return "cible du chemin";
+  if (a.distancesValides != b.distancesValides) return "distancesValides";
+  if (a.casesLibres != b.casesLibres || a.nbPasses != b.nbPasses) return "compteurs";
+  return {};
+}
+
+// The tokens only (the memo aside).
+bool memesJetons(const Plateau& a, const Plateau& b) {
+  for (int x = 0; x < tailleGrille; ++x)
+    for (int y = 0; y < tailleGrille; ++y) {
+      const cellule& c = a.cases[x][y];
+      const cellule& d = b.cases[x][y];
+      if (c.lettre != d.lettre || c.valeur != d.valeur || c.proprietaire != d.proprietaire) return false;
+    }
+  return true;
+}
+
+std::string differenceJoueurs(const Jeu& a, const Jeu& b) {
+  for (uint32_t i = 0; i < a.nbJoueurs; ++i) {
+    if (a.joueurs[i].score != b.joueurs[i].score) return "score du joueur " + std::to_string(i + 1);
+    if (a.joueurs[i].lettres != b.joueurs[i].lettres) return "stock du joueur " + std::to_string(i + 1);
+  }
+  if (a.joueurCourant != b.joueurCourant || a.tour != b.tour || a.enCours != b.enCours) return "tour";
+  return {};
+}
+
+class RechercheRapide : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists(IRVAD_LISTE)) {
+      if (IRVAD_LISTE_CONSTRUITE) {
+        FAIL() << "liste de mots absente : " << IRVAD_LISTE;
+      }
+      GTEST_SKIP() << "liste de mots non construite (IRVAD_DICO=OFF)";
+    }
+  }
+
+  // A game object with the real list and a fixed clock.
+  static void preparer(Jeu& jeu) {
+    ASSERT_EQ(jeu.chargerDico(IRVAD_LISTE), Dico::Resultat::Ok);
+    jeu.horloge = [] { return int64_t{1'700'000'000}; };
+  }
+
+  // Both searches from the same state; the first difference in the plays or in
+  // the board they leave, or "".
+  static std::string comparerRecherches(Jeu& jeu) {
+    const Etat avant(jeu);
+    const Recherche simple = jeu.rechercher(false);
+    if (!memesJetons(jeu.plateau, avant.plateau)) return "la recherche simple a change le plateau";
+    const Plateau apresSimple = jeu.plateau;
+    avant.remettre(jeu);
+    const Recherche rapide = jeu.rechercher(true);
+    const Plateau apresRapide = jeu.plateau;
+    avant.remettre(jeu);
+    if (const auto d = difference(simple, rapide); !d.empty()) return d;
+    if (const auto d = differencePlateau(apresSimple, apresRapide); !d.empty()) return "apres recherche : " + d;
+    return {};
+  }
+
+  // One turn of the computer player on both games, the first with the fast
+  // search, the second with the plain one; the first difference in what the
+  // turn showed and changed, or "".
+  static std::string comparerTours(Jeu& rapide, test::EcranEnregistreur& er, Jeu& simple,
+                                   test::EcranEnregistreur& es) {
+    er.oublier();
+    es.oublier();
+    rapide.jouerAutomate();
+    simple.jouerAutomate();
+    if (er.appels != es.appels) {
+      const auto [a, b] = std::mismatch(er.appels.begin(), er.appels.end(), es.appels.begin(), es.appels.end());
+      return "ecran : " + (a == er.appels.end() ? std::string("(fin)") : *a) + " contre " +
+             (b == es.appels.end() ? std::string("(fin)") : *b);
+    }
+    if (const auto d = differencePlateau(rapide.plateau, simple.plateau); !d.empty()) return "plateau : " + d;
+    return differenceJoueurs(rapide, simple);
+  }
+};
+
+std::vector<std::filesystem::path> positions() {
+  std::vector<std::filesystem::path> r;
+  for (const auto& e : std::filesystem::directory_iterator(IRVAD_CORPUS))
+    if (e.path().extension() == ".ivd") r.push_back(e.path());
+  std::sort(r.begin(), r.end());
+  return r;
+}
+
+TEST_F(RechercheRapide, MemesCoupsSurLesPositionsDuCorpus) {
+  const auto fichiers = positions();
+  ASSERT_GE(fichiers.size(), 20u) << "corpus incomplet dans " << IRVAD_CORPUS;
+  test::EcranEnregistreur ecran, ecranSimple;
+  ecran.enregistrerAppels = false;
+  Jeu jeu{ecran};
+  preparer(jeu);
+  Jeu jumeau{ecranSimple};
+  preparer(jumeau);
+  jumeau.automateRapide = false;
+
+  // The corpus must reach what the fast search does differently.
+  std::size_t avecDeplacement = 0, exAequo = 0;
+  for (const auto& f : fichiers)
+    for (const int32_t taille : {5, 9})
+      for (const bool deplacements : {false, true}) {
+        const std::string cas = f.filename().string() + " taille " + std::to_string(taille) +
+                                (deplacements ? " avec" : " sans") + " deplacements";
+        SCOPED_TRACE(cas);
+        ASSERT_TRUE(jeu.chargerPartie(f.string()));
+        jeu.courant().tailleMax = taille;
+        jeu.courant().deplacements = deplacements;
+        ASSERT_EQ(comparerRecherches(jeu), "");
+        const Recherche r = jeu.rechercher(true);
+        if (r.dernierPlacement + 1 < static_cast<int32_t>(r.candidats.size())) ++avecDeplacement;
+        if (r.candidats.size() >= 2) ++exAequo;
+
+        // The same draw and the same play, from the same position and seed.
+        Etat(jeu).remettre(jumeau);
+        jeu.graine(1234);
+        jumeau.graine(1234);
+        ecran.enregistrerAppels = ecranSimple.enregistrerAppels = true;
+        ASSERT_EQ(comparerTours(jeu, ecran, jumeau, ecranSimple), "");
+        ecran.enregistrerAppels = false;
+      }
+  EXPECT_GT(avecDeplacement, 0u);
+  EXPECT_GT(exAequo, 0u);
+}
+
+// Whole games of 2, 3 and 6 computer players with mixed settings, played side by
+// side with each search: at every turn both searches agree, and both games show
+// and do the same.
+TEST_F(RechercheRapide, MemesPartiesDuDebutALaFin) {
+  std::mt19937 reglages(20260407);
+  for (const uint32_t n : {2u, 3u, 6u})
+    for (uint32_t graine = 1; graine <= 3; ++graine) {
+      test::EcranEnregistreur er, es;
+      Jeu rapide{er}, simple{es};
+      preparer(rapide);
+      preparer(simple);
+      simple.automateRapide = false;
+      rapide.nbJoueurs = simple.nbJoueurs = n;
+      for (uint32_t i = 0; i < n; ++i) {
+        const auto [x, y] = Jeu::sommetDe(i, n);
+        const int32_t taille = 5 + static_cast<int32_t>(reglages() % 5);
+        const bool deplacements = reglages() % 4 != 0;
+        for (Jeu* j : {&rapide, &simple}) {
+          j->joueurs[i].placerSommet(x, y);
+          j->joueurs[i].reinitialiser("Auto" + std::to_string(i + 1), true, deplacements, taille);
+        }
+      }
+      rapide.nouvellePartie();
+      simple.nouvellePartie();
+      rapide.graine(graine * 7919);
+      simple.graine(graine * 7919);
+      int tours = 0;
+      // Tokens may move to and fro for ever once the stocks are empty: a game is
+      // followed for 400 turns at most.
+      for (; rapide.enCours && tours < 400; ++tours) {
+        SCOPED_TRACE(std::to_string(n) + " joueurs, graine " + std::to_string(graine) + ", tour " +
+                     std::to_string(rapide.tour) + ", joueur " + std::to_string(rapide.joueurCourant + 1));
+        if (rapide.tour >= 1) {
+          ASSERT_EQ(comparerRecherches(rapide), "");
+        }
+        ASSERT_EQ(comparerTours(rapide, er, simple, es), "");
+        rapide.finDeTour();
+        simple.finDeTour();
+        ASSERT_EQ(differenceJoueurs(rapide, simple), "");
+      }
+      EXPECT_GT(tours, static_cast<int>(3 * n));
+    }
+}
+
+}  // namespace
+}  // namespace irvad
