@@ -1,0 +1,243 @@
+#include "TfrmMessages.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QFont>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "Cp1252.h"
+#include "Journal.h"
+
+namespace irvad {
+
+namespace {
+
+QString versQt(const std::string& texte) { return QString::fromStdString(cp1252::versUtf8(texte)); }
+
+// File names reach the system in its own encoding.
+std::string nomSysteme(const QString& fichier) { return QFile::encodeName(fichier).toStdString(); }
+
+}  // namespace
+
+const QString TfrmMessages::filtreFichiers = QStringLiteral("Fichiers texte (*.txt);;Tous fichiers (*.*)");
+
+TfrmMessages::TfrmMessages(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmMessages"));
+  setWindowTitle(QStringLiteral("Messages"));
+  // A tool window with a caption and no buttons in it, above the board.
+  setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  // Shown between waits it must not take the keyboard from the board.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setSizeGripEnabled(false);
+  move(646, 152);
+  resize(148, 370);
+
+  auto* disposition = new QVBoxLayout(this);
+  disposition->setContentsMargins(0, 0, 0, 0);
+  disposition->setSpacing(0);
+
+  Memo = new QPlainTextEdit(this);
+  Memo->setObjectName(QStringLiteral("Memo"));
+  Memo->setReadOnly(true);
+  Memo->setFocusPolicy(Qt::NoFocus);
+  Memo->setUndoRedoEnabled(false);
+  Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QFont fixe(QStringLiteral("Courier New"));
+  fixe.setPointSize(8);
+  fixe.setStyleHint(QFont::Monospace);
+  fixe.setFixedPitch(true);
+  Memo->setFont(fixe);
+  disposition->addWidget(Memo, 1);
+
+  auto* panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("Panel"));
+  panel->setFixedHeight(26);
+  Button = new QPushButton(QStringLiteral("&Continuer"), panel);
+  Button->setObjectName(QStringLiteral("Button"));
+  Button->setGeometry(1, 1, 146, 25);
+  Button->setDefault(true);
+  Button->setEnabled(false);
+  connect(Button, &QPushButton::clicked, this, &TfrmMessages::ButtonClick);
+  disposition->addWidget(panel);
+
+  StatusBar = new QStatusBar(this);
+  StatusBar->setObjectName(QStringLiteral("StatusBar"));
+  StatusBar->setSizeGripEnabled(false);
+  StatusBar->setFixedHeight(19);
+  disposition->addWidget(StatusBar);
+
+  Timer.setInterval(intervalleCreation);
+  connect(&Timer, &QTimer::timeout, this, &TfrmMessages::TimerTimer);
+}
+
+TfrmMessages::~TfrmMessages() {
+  // A wait still running belongs to a caller further down the stack: let it
+  // return rather than leave it in a loop nobody can end.
+  if (boucle_) boucle_->exit(0);
+}
+
+void TfrmMessages::ajouterLignes(const std::string& texte) {
+  std::vector<std::string> nouvelles = journal::decouper(texte);
+  if (nouvelles.empty()) nouvelles.emplace_back();
+  QTextCursor curseur(Memo->document());
+  curseur.movePosition(QTextCursor::End);
+  for (auto& ligne : nouvelles) {
+    // The first line goes into the document's one empty block, every other
+    // one into a block of its own, so that empty lines show as they are.
+    if (!lignes_.empty()) curseur.insertBlock();
+    curseur.insertText(versQt(ligne));
+    lignes_.push_back(std::move(ligne));
+  }
+  Memo->verticalScrollBar()->setValue(Memo->verticalScrollBar()->maximum());
+}
+
+void TfrmMessages::afficherTout() {
+  QString texte;
+  for (std::size_t i = 0; i < lignes_.size(); ++i) {
+    if (i > 0) texte += QLatin1Char('\n');
+    texte += versQt(lignes_[i]);
+  }
+  Memo->setPlainText(texte);
+  Memo->verticalScrollBar()->setValue(Memo->verticalScrollBar()->maximum());
+}
+
+void TfrmMessages::ajouterMessage(const std::string& texte, bool effacer) {
+  if (effacer) viderMessages();
+  ajouterLignes(texte);
+}
+
+TfrmMessages::FinAttente TfrmMessages::ajouterMessageEtAttendre(const std::string& texte, bool effacer) {
+  if (boucle_) {
+    // Something that ran during a wait asked for another one: the line is
+    // logged and the wait already running holds the game for both.
+    ajouterMessage(texte, effacer);
+    return FinAttente::Interrompue;
+  }
+  const QPointer<QWidget> actif = QApplication::activeWindow();
+  // The window's modality can only change while it is hidden.
+  if (isVisible()) hide();
+  ajouterMessage(texte, effacer);
+  Button->setEnabled(true);
+  Timer.start();
+  setWindowModality(Qt::ApplicationModal);
+  show();
+  raise();
+  activateWindow();
+  Button->setFocus();
+
+  QEventLoop boucle;
+  boucle_ = &boucle;
+  fin_ = FinAttente::Interrompue;
+  const QPointer<TfrmMessages> garde(this);
+  boucle.exec(QEventLoop::DialogExec);
+  if (!garde) return FinAttente::Interrompue;
+  boucle_ = nullptr;
+  // Already done when the player or the timer ended the wait, not when the
+  // program quitting did.
+  Timer.stop();
+  Button->setEnabled(false);
+
+  hide();
+  setWindowModality(Qt::NonModal);
+  show();
+  raise();
+  if (actif && actif != this) actif->activateWindow();
+  return fin_;
+}
+
+void TfrmMessages::terminerAttente(FinAttente fin) {
+  Timer.stop();
+  Button->setEnabled(false);
+  if (!boucle_) return;
+  fin_ = fin;
+  setResult(QDialog::Accepted);
+  boucle_->exit(QDialog::Accepted);
+}
+
+void TfrmMessages::ButtonClick() { terminerAttente(FinAttente::Continuer); }
+
+void TfrmMessages::TimerTimer() { terminerAttente(FinAttente::Minuterie); }
+
+void TfrmMessages::reject() {
+  if (boucle_) ButtonClick();
+}
+
+void TfrmMessages::closeEvent(QCloseEvent* evenement) {
+  if (boucle_) {
+    evenement->ignore();
+    ButtonClick();
+    return;
+  }
+  evenement->accept();
+  hide();
+}
+
+void TfrmMessages::retirerMessages(int32_t n) {
+  bool change = false;
+  for (int32_t k = 0; k < n && lignes_.size() >= 2; ++k) {
+    lignes_.erase(lignes_.end() - 2);
+    change = true;
+  }
+  if (change) afficherTout();
+}
+
+void TfrmMessages::viderMessages() {
+  lignes_.clear();
+  Memo->clear();
+}
+
+void TfrmMessages::definirLegende(const std::string& texte) { Memo->setToolTip(versQt(texte)); }
+
+void TfrmMessages::definirIntervalle(int ms) { Timer.setInterval(std::max(1, ms)); }
+
+bool TfrmMessages::chargerMessages(const QString& fichier) {
+  viderMessages();
+  const std::string nom = nomSysteme(fichier);
+  journal::Lecture lecture = journal::lire(nom);
+  if (!lecture.reussie()) {
+    if (statut) statut(versQt(journal::texteErreur(lecture.erreur, nom)));
+    return false;
+  }
+  lignes_ = std::move(lecture.lignes);
+  afficherTout();
+  return true;
+}
+
+bool TfrmMessages::sauverMessages(const QString& fichier) {
+  const std::string nom = nomSysteme(fichier);
+  const journal::Erreur erreur = journal::ecrire(nom, lignes_);
+  if (erreur != journal::Erreur::aucune) {
+    if (statut) statut(versQt(journal::texteErreur(erreur, nom)));
+    return false;
+  }
+  return true;
+}
+
+QString TfrmMessages::demanderFichierParDialogue() {
+  QFileDialog SaveDialog(this);
+  SaveDialog.setAcceptMode(QFileDialog::AcceptSave);
+  SaveDialog.setFileMode(QFileDialog::AnyFile);
+  SaveDialog.setNameFilter(filtreFichiers);
+  SaveDialog.setDefaultSuffix(QStringLiteral("txt"));
+  if (SaveDialog.exec() != QDialog::Accepted || SaveDialog.selectedFiles().isEmpty()) return {};
+  return SaveDialog.selectedFiles().constFirst();
+}
+
+bool TfrmMessages::sauverMessagesSous() {
+  const QString fichier = demanderFichier ? demanderFichier() : demanderFichierParDialogue();
+  if (fichier.isEmpty()) return false;
+  return sauverMessages(fichier);
+}
+
+}  // namespace irvad
