@@ -57,6 +57,8 @@ class TestBureau : public QObject {
     QVERIFY(lire(donnees + "/icons/hicolor/scalable/apps/irvad.svg").contains("<svg"));
     if (!QStandardPaths::findExecutable("update-mime-database").isEmpty())
       QVERIFY(lire(donnees + "/mime/globs2").contains("application/x-irvad:*.ivd"));
+    if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty())
+      QVERIFY(lire(donnees + "/applications/mimeinfo.cache").contains("application/x-irvad=irvad.desktop;"));
     if (!QStandardPaths::findExecutable("desktop-file-validate").isEmpty())
       QCOMPARE(QProcess::execute("desktop-file-validate", {entree()}), 0);
 
@@ -137,5 +139,5 @@ class TestBureau : public QObject {
   }
 };
 
-QTEST_MAIN(TestBureau)
+QTEST_GUILESS_MAIN(TestBureau)
 #include "test_bureau.moc"
