@@ -296,6 +296,7 @@ class TestCommandes : public QObject {
     for (std::size_t i = 0; i < lignes.size(); ++i)
       QCOMPARE(lignes[i], std::string(i % 2 == 0 ? "BLEU: Ordi1" : "VERT: Ordi2"));
     QCOMPARE(static_cast<std::size_t>(delais.count()), lignes.size() - 1);
+    QVERIFY(b.jeu.joueurs[0].score + b.jeu.joueurs[1].score > 0);
     // Nothing restarts after the end.
     QTest::qWait(20);
     QCOMPARE(b.lignesJoueurs().size(), lignes.size());
@@ -378,6 +379,35 @@ class TestCommandes : public QObject {
     QVERIFY(!b.fenetre->Timer.isActive());
     QCOMPARE(b.jeu.joueurCourant, 0u);
     QCOMPARE(b.jeu.tour, 0u);
+  }
+
+  void continuerALaMainPendantLeDelaiFinitCeDelai() {
+    Banc b;
+    b.sieges = {{"Ordi1", true}, {"Ana", false}};
+    b.parametres->interruption = false;
+    b.fenetre->Timer.setInterval(1);
+    b.touche(Qt::Key_F4);
+    QCOMPARE(b.jeu.joueurCourant, 1u);
+    b.jeu.tour = 1;
+    b.touche(Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(b.jeu.joueurCourant, 0u);
+    QVERIFY(b.fenetre->Timer.isActive());
+    // Alt+C before the delay is over: the computer plays now, then Ana's turn.
+    b.touche(Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(b.jeu.joueurCourant, 1u);
+    QVERIFY(b.fenetre->RubriquePasserSonTour->isEnabled());
+    b.jeu.horloge = [] { return int64_t{1'000'070}; };
+    b.jeu.prendreLettre(b.jeu.courant(), 'A');
+    b.fenetre->lettreChoisie = 'A';
+    b.fenetre->action = 1;
+    b.fenetre->etape = 2;
+    // The delay that was cut short never fires into Ana's turn.
+    QTest::qWait(30);
+    QCOMPARE(b.fenetre->etape, uint8_t{2});
+    QCOMPARE(b.fenetre->lettreChoisie, 'A');
+    QCOMPARE(b.jeu.plateau.chronoDebut, int64_t{1'000'000});
+    QCOMPARE(b.jeu.joueurCourant, 1u);
+    QVERIFY(!b.fenetre->RubriqueInterrompre->isEnabled());
   }
 
   void passerSonTour() {
