@@ -36,22 +36,61 @@ bool dansGrille(int v) { return v >= 0 && v <= 10; }
 // A file name as the engine's file functions take it (the system's 8-bit form).
 std::string nomSysteme(const QString& fichier) { return QFile::encodeName(fichier).toStdString(); }
 
-// Alt+P is both the shortcut of "Passer son tour" and the access key of the
-// menu "Partie". While the command is enabled the shortcut wins, as the menu
-// still opens with the mouse, F10 or Alt then P; while it is disabled (a
-// computer player's turn) Alt+P opens the menu.
-class RaccourciPasser : public QObject {
+// The keyboard's way to the menus besides the access keys. Alt+P is both the
+// shortcut of "Passer son tour" and the access key of the menu "Partie":
+// while the command is enabled the shortcut wins; while it is disabled (a
+// computer player's turn, where opening the menu pauses the game) Alt+P opens
+// the menu. The menu bar is also reached as on the desktop the game comes
+// from: Alt pressed and released alone, or F10, arms it, and the next key
+// opens the menu of that access key (Return or Down the first menu).
+class ClavierMenus : public QObject {
  public:
-  RaccourciPasser(TfrmPlateau& fenetre) : QObject(&fenetre), fenetre_(fenetre) {}
+  explicit ClavierMenus(TfrmPlateau& fenetre) : QObject(&fenetre), fenetre_(fenetre) {}
 
  protected:
   bool eventFilter(QObject* objet, QEvent* evenement) override {
     const QEvent::Type t = evenement->type();
-    if (t != QEvent::ShortcutOverride && t != QEvent::KeyPress) return false;
-    auto* touche = static_cast<QKeyEvent*>(evenement);
-    if (touche->key() != Qt::Key_P || (touche->modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier) return false;
+    if (t == QEvent::MouseButtonPress || t == QEvent::WindowDeactivate) {
+      altSeul_ = arme_ = false;
+      return false;
+    }
+    if (t != QEvent::ShortcutOverride && t != QEvent::KeyPress && t != QEvent::KeyRelease) return false;
     auto* w = qobject_cast<QWidget*>(objet);
     if (w == nullptr || w->window() != &fenetre_) return false;
+    auto* touche = static_cast<QKeyEvent*>(evenement);
+    const Qt::KeyboardModifiers mods = touche->modifiers() & ~Qt::KeypadModifier;
+    const int k = touche->key();
+
+    // The same key event visits the receiver's parents too: every step below
+    // gives the same result when repeated.
+    if (t == QEvent::KeyRelease) {
+      if (k == Qt::Key_Alt && altSeul_) arme_ = true;
+      altSeul_ = false;
+      return false;
+    }
+    if (t == QEvent::KeyPress) {
+      if (k == Qt::Key_Alt && (mods & ~Qt::AltModifier) == Qt::NoModifier) {
+        altSeul_ = true;
+        return false;
+      }
+      altSeul_ = false;
+      // Shift and the like come before the character they make ('?' on a French keyboard).
+      const bool modificateur =
+          k == Qt::Key_Shift || k == Qt::Key_Control || k == Qt::Key_Meta || k == Qt::Key_AltGr;
+      if (arme_ && !modificateur) {
+        arme_ = false;
+        if (QMenu* m = menuDeLaTouche(k, mods)) {
+          fenetre_.menuBar()->setActiveAction(m->menuAction());
+          return true;
+        }
+        if (k == Qt::Key_Escape) return true;
+      }
+      if (k == Qt::Key_F10 && mods == Qt::NoModifier) {
+        arme_ = true;
+        return true;
+      }
+    }
+    if (k != Qt::Key_P || mods != Qt::AltModifier) return false;
     QAction* passer = fenetre_.RubriquePasserSonTour;
     if (passer == nullptr || !passer->isEnabled()) return false;
     if (t == QEvent::ShortcutOverride) {
@@ -64,7 +103,22 @@ class RaccourciPasser : public QObject {
   }
 
  private:
+  QMenu* menuDeLaTouche(int k, Qt::KeyboardModifiers mods) const {
+    if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Down) return fenetre_.MenuPartie;
+    if ((mods & ~Qt::ShiftModifier) != Qt::NoModifier) return nullptr;
+    for (QMenu* m : {fenetre_.MenuPartie, fenetre_.MenuOptions, fenetre_.MenuAide}) {
+      if (m == nullptr) continue;
+      // The character after the ampersand of the title ("&?" gives '?').
+      const QString titre = m->title();
+      const qsizetype i = titre.indexOf(QLatin1Char('&'));
+      if (i >= 0 && i + 1 < titre.size() && static_cast<int>(titre.at(i + 1).toUpper().unicode()) == k) return m;
+    }
+    return nullptr;
+  }
+
   TfrmPlateau& fenetre_;
+  bool altSeul_ = false;  // Alt is down and no other key came with it
+  bool arme_ = false;     // the next key chooses a menu
 };
 
 }  // namespace
@@ -141,7 +195,7 @@ void TfrmPlateau::creerMenus() {
   RubriqueAPropos = rubrique(MenuAide, "RubriqueAPropos", "À &propos...", QKeySequence(Qt::SHIFT | Qt::Key_F1),
                              &TfrmPlateau::RubriqueAProposClick);
 
-  qApp->installEventFilter(new RaccourciPasser(*this));
+  qApp->installEventFilter(new ClavierMenus(*this));
 
   // The open and save dialogs, built once and kept with their folder.
   const QStringList filtres = {QStringLiteral("Parties (*.ivd)"), QStringLiteral("Tous fichiers (*)")};

@@ -381,6 +381,47 @@ class TestCommandes : public QObject {
     QCOMPARE(b.jeu.tour, 0u);
   }
 
+  void lesMenusSOuvrentAuClavierQuandAltPPasseLeTour() {
+    Banc b;
+    b.touche(Qt::Key_F4);
+    b.jeu.tour = 1;
+    auto fermer = [&](QMenu* m) {
+      m->hide();
+      QTRY_VERIFY(!m->isVisible());
+    };
+    // Alt released alone, then P: the menu "Partie", and no pass.
+    b.touche(Qt::Key_Alt);
+    b.touche(Qt::Key_P);
+    QTRY_VERIFY(b.fenetre->MenuPartie->isVisible());
+    QCOMPARE(b.jeu.joueurCourant, 0u);
+    QCOMPARE(b.jeu.plateau.nbPasses, 0);
+    fermer(b.fenetre->MenuPartie);
+    // F10 then O: the menu "Options"; F10 then Return: the first menu; F10 then ?: the last.
+    b.touche(Qt::Key_F10);
+    b.touche(Qt::Key_O);
+    QTRY_VERIFY(b.fenetre->MenuOptions->isVisible());
+    fermer(b.fenetre->MenuOptions);
+    b.touche(Qt::Key_F10);
+    b.touche(Qt::Key_Return);
+    QTRY_VERIFY(b.fenetre->MenuPartie->isVisible());
+    fermer(b.fenetre->MenuPartie);
+    b.touche(Qt::Key_F10);
+    b.touche(Qt::Key_Question, Qt::ShiftModifier);
+    QTRY_VERIFY(b.fenetre->MenuAide->isVisible());
+    fermer(b.fenetre->MenuAide);
+    // A key that opens no menu disarms the bar: the P after it is only a P.
+    b.touche(Qt::Key_Alt);
+    b.touche(Qt::Key_X);
+    b.touche(Qt::Key_P);
+    QTest::qWait(20);
+    QVERIFY(!b.fenetre->MenuPartie->isVisible());
+    // And Alt+P itself still passes the turn.
+    b.touche(Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(b.jeu.joueurCourant, 1u);
+    QCOMPARE(b.jeu.plateau.nbPasses, 1);
+    QVERIFY(!b.fenetre->MenuPartie->isVisible());
+  }
+
   void continuerALaMainPendantLeDelaiFinitCeDelai() {
     Banc b;
     b.sieges = {{"Ordi1", true}, {"Ana", false}};
