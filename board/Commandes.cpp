@@ -249,7 +249,7 @@ void TfrmPlateau::MenuOptionsClick() { MenuPartieClick(); }
 
 void TfrmPlateau::showEvent(QShowEvent* evenement) {
   QMainWindow::showEvent(evenement);
-  if (!premierAffichage_ || evenement->spontaneous()) return;
+  if (!premierAffichage_) return;
   premierAffichage_ = false;
   FormShow();
 }
