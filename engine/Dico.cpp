@@ -1,6 +1,7 @@
 #include "Dico.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -11,12 +12,20 @@
 
 namespace irvad {
 
-Dico::Dico() : texte(totalLettres + 1, 0) {
+namespace {
+uint64_t nouvelleVersion() {
+  static std::atomic<uint64_t> derniere{0};
+  return ++derniere;
+}
+}  // namespace
+
+Dico::Dico() : texte(totalLettres + 1, 0), version_(nouvelleVersion()) {
   debuts[0] = 0;
   for (int i = 1; i < 9; ++i) debuts[i] = debuts[i - 1] + tailles[i - 1];
 }
 
 Dico::Resultat Dico::charger(const std::string& chemin, Ecran* ecran) {
+  version_ = nouvelleVersion();
   std::fill(texte.begin(), texte.end(), 0);
   if (ecran) ecran->dicoOuvrir(totalLettres);
   std::unique_ptr<FILE, int (*)(FILE*)> fichier(std::fopen(chemin.c_str(), "rb"), std::fclose);

@@ -35,8 +35,16 @@ class Dico {
   int32_t nombreMots(int longueur) const { return tailles[longueur - 2] / longueur; }
   const char* mot(int longueur, int32_t k) const { return texte.data() + debut(longueur) + k * longueur; }
 
+  // A number that changes with every load and differs from one list object to
+  // another: what is built from the list (the computer player's index) is
+  // checked against it. Loading is the only way the letters change.
+  uint64_t version() const { return version_; }
+
   std::array<int32_t, 9> debuts{};
   std::vector<char> texte;  // totalLettres letters and one zero byte
+
+ private:
+  uint64_t version_ = 0;
 };
 
 // The folder of the running program (its real path, links resolved), ending

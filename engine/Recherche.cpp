@@ -39,23 +39,32 @@ constexpr int decalage = longueurMax - 1;  // offsets -8..8 stored at 0..16
 // this way: there the list's search by halving finds exactly the words it holds.
 class IndexTrous {
  public:
-  // Whether `dico` is the list this index was built from.
-  bool pour(const Dico& dico) const {
-    return construit_ && source_.size() == dico.texte.size() &&
-           std::memcmp(source_.data(), dico.texte.data(), source_.size()) == 0;
+  // Whether `dico` holds the list this index was built from: the same load, or
+  // another load of the same letters (another game object, the same file).
+  bool pour(const Dico& dico) {
+    if (!construit_) return false;
+    if (dico.version() == version_) return true;
+    if (source_.size() != dico.texte.size() || std::memcmp(source_.data(), dico.texte.data(), source_.size()) != 0)
+      return false;
+    version_ = dico.version();
+    return true;
   }
 
   void construire(const Dico& dico) {
     source_ = dico.texte;
+    version_ = dico.version();
     construit_ = true;
+    // At most one entry per letter of the list; the table stays at most 5/8 full.
     std::size_t places = 0;
     for (int n = 2; n <= longueurMax; ++n) places += static_cast<std::size_t>(dico.nombreMots(n)) * n;
     std::size_t capacite = 1;
-    while (capacite < 2 * places) capacite <<= 1;
+    while (capacite * 5 < places * 8) capacite <<= 1;
     bits_ = 0;
     while ((std::size_t{1} << bits_) < capacite) ++bits_;
     cles_.assign(capacite, 0);
     masques_.assign(capacite, 0);
+    bitsFiltre_ = bits_ + 2;
+    filtre_.assign((std::size_t{1} << bitsFiltre_) / 64, 0);
     for (int n = 2; n <= longueurMax; ++n) {
       trie_[n] = blocTrie(dico, n);
       if (!trie_[n]) continue;
@@ -87,6 +96,10 @@ class IndexTrous {
   static uint64_t entete(int n, int trou) { return static_cast<uint64_t>(n) | static_cast<uint64_t>(trou) << 4; }
 
   uint32_t masque(uint64_t cle) const {
+    // Most patterns read on the board are in no word: a small table of bits,
+    // which stays in the cache, answers most of them without the big one.
+    const std::size_t f = filtre(cle);
+    if (!(filtre_[f / 64] >> (f % 64) & 1)) return 0;
     std::size_t i = case_(cle);
     while (cles_[i] != 0) {
       if (cles_[i] == cle) return masques_[i];
@@ -99,7 +112,12 @@ class IndexTrous {
   std::size_t case_(uint64_t cle) const {
     return static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15ULL) >> (64 - bits_));
   }
+  std::size_t filtre(uint64_t cle) const {
+    return static_cast<std::size_t>((cle * 0xC2B2AE3D27D4EB4FULL) >> (64 - bitsFiltre_));
+  }
   void ajouter(uint64_t cle, uint32_t bit) {
+    const std::size_t f = filtre(cle);
+    filtre_[f / 64] |= uint64_t{1} << (f % 64);
     std::size_t i = case_(cle);
     while (cles_[i] != 0 && cles_[i] != cle) i = (i + 1) & (cles_.size() - 1);
     cles_[i] = cle;
@@ -120,11 +138,14 @@ class IndexTrous {
   }
 
   std::vector<char> source_;
+  uint64_t version_ = 0;
   bool construit_ = false;
   std::array<bool, longueurMax + 1> trie_{};
   int bits_ = 0;
   std::vector<uint64_t> cles_;
   std::vector<uint32_t> masques_;
+  int bitsFiltre_ = 0;
+  std::vector<uint64_t> filtre_;
 };
 
 // One index for the list in use, rebuilt when the list changes. The game runs
@@ -154,13 +175,14 @@ struct Total {
 // The run of letters through an empty cell along one axis, the cell itself
 // aside, and for each start s and length n of a word through the cell the
 // letters of the cell that make it a word, forwards or backwards.
+// Only the parts of the run that preparation wrote are ever read.
 struct Axe {
-  int kdeb = 0, kfin = 0;                // run offsets, 0 = the cell
-  std::array<int, 2 * longueurMax> cellule{};  // grid index of each offset
-  std::array<int32_t, 2 * longueurMax> pris{};   // prefix counts of opponents' tokens with value
-  std::array<int32_t, 2 * longueurMax> poids{};  // prefix sums of the weights
-  std::array<std::array<uint32_t, longueurMax + 1>, longueurMax> masques{};  // [s + 8][n]
-  uint32_t tous = 0;  // every letter that forms some word on this axis
+  int kdeb, kfin;                            // run offsets, 0 = the cell
+  std::array<int, 2 * longueurMax> cellule;  // grid index of each offset
+  std::array<int32_t, 2 * longueurMax> pris;   // prefix counts of opponents' tokens with value
+  std::array<int32_t, 2 * longueurMax> poids;  // prefix sums of the weights
+  std::array<std::array<uint32_t, longueurMax + 1>, longueurMax> masques;  // [s + 8][n]
+  uint32_t tous;  // every letter that forms some word on this axis
 
   // Opponents' tokens with value, and weights, at offsets a..b (the cell counts 0).
   int32_t prisEntre(int a, int b) const { return pris[b + decalage + 1] - pris[a + decalage]; }
@@ -192,31 +214,147 @@ struct Axe {
 
 // ---------------------------------------------------------------- the board
 
-struct Grille {
-  // Per grid index x * 11 + y: the letter as the words read it (0 for an empty
-  // or invalid cell), 1..26, and the owner.
-  std::array<int32_t, tailleGrille * tailleGrille> lettre{};
-  std::array<int32_t, tailleGrille * tailleGrille> proprietaire{};
-  std::array<int32_t, tailleGrille * tailleGrille> valeur{};
+constexpr int indice(int x, int y) { return x * tailleGrille + y; }
+constexpr int nbIndices = tailleGrille * tailleGrille;
+
+// The shape of the board as the rules read it (Plateau::valide, dx, dy): for
+// each grid index, whether it is a cell, its neighbour in each of the six
+// directions and, per word axis, the cell one step back. Built again only if
+// the board's tables ever differ.
+struct Geometrie {
+  std::array<bool, nbIndices> valide{};
+  std::array<std::array<int, 6>, nbIndices> voisin{};   // -1 = none
+  std::array<std::array<int, 3>, nbIndices> arriere{};  // -1 = none
+  std::array<int32_t, 6> dx{}, dy{};
+  std::array<int32_t, tailleGrille> ligneMin{}, ligneMax{};
+
+  bool pour(const Plateau& p) const {
+    return dx == p.dx && dy == p.dy && ligneMin == p.ligneMin && ligneMax == p.ligneMax;
+  }
+  void construire(const Plateau& p) {
+    dx = p.dx;
+    dy = p.dy;
+    ligneMin = p.ligneMin;
+    ligneMax = p.ligneMax;
+    for (int x = 0; x < tailleGrille; ++x)
+      for (int y = 0; y < tailleGrille; ++y) {
+        const int i = indice(x, y);
+        valide[i] = p.valide(x, y);
+        for (int d = 0; d < 6; ++d) {
+          const int nx = x + p.dx[d], ny = y + p.dy[d];
+          voisin[i][d] = valide[i] && p.valide(nx, ny) ? indice(nx, ny) : -1;
+        }
+        for (int a = 0; a < 3; ++a) {
+          const int nx = x - p.dx[a], ny = y - p.dy[a];
+          arriere[i][a] = valide[i] && p.valide(nx, ny) ? indice(nx, ny) : -1;
+        }
+      }
+  }
 };
 
-constexpr int indice(int x, int y) { return x * tailleGrille + y; }
+const Geometrie& geometrie(const Plateau& p) {
+  static Geometrie g;
+  static bool construite = false;
+  if (!construite || !g.pour(p)) {
+    g.construire(p);
+    construite = true;
+  }
+  return g;
+}
+
+// The progress texts of the two phases, made once.
+const std::string& progression(bool deplacement, int k) {
+  static const auto textes = [] {
+    std::array<std::array<std::string, nbCases + 1>, 2> t;
+    for (int i = 0; i <= nbCases; ++i) {
+      t[0][i] = textes::progressionPlacement(i);
+      t[1][i] = textes::progressionDeplacement(i);
+    }
+    return t;
+  }();
+  return textes[deplacement ? 1 : 0][static_cast<std::size_t>(std::clamp(k, 0, nbCases))];
+}
+
+// The board read once: per grid index the letter as the words read it (1..26,
+// 0 for an empty cell or none), the owner and the value.
+struct Grille {
+  std::array<int32_t, nbIndices> lettre{};
+  std::array<int32_t, nbIndices> proprietaire{};
+  std::array<int32_t, nbIndices> valeur{};
+};
+
+// The engine's path length (Jeu::distanceVers) on flat tables: the same order of
+// directions, the same memo kept while the path is still marked, hence the same
+// lengths, and the same memo left behind.
+class Chemins {
+ public:
+  Chemins(const Geometrie& geo, const Grille& g) : geo_(geo), g_(g) {}
+  void viser(int cible) {
+    cible_ = cible;
+    memo_.fill(-1);
+    visite_.fill(0);
+  }
+  int32_t vers(int i) {
+    visite_[i] = 1;
+    int32_t meilleur = aucun;
+    for (int d = 0; d < 6; ++d) {
+      const int v = geo_.voisin[i][d];
+      if (v < 0 || g_.proprietaire[v] != 0 || visite_[v]) continue;
+      int32_t c;
+      if (v == cible_) {
+        c = 1;
+      } else if (memo_[v] != -1) {
+        c = memo_[v] != 0 ? memo_[v] + 1 : 0;
+      } else {
+        const int32_t r = vers(v);
+        c = r != 0 ? r + 1 : 0;
+      }
+      if (c != 0 && c < meilleur) meilleur = c;
+    }
+    visite_[i] = 0;
+    if (meilleur == aucun) meilleur = 0;
+    if (memo_[i] == -1) memo_[i] = meilleur;
+    return meilleur;
+  }
+  // Writes the memo into the board as the engine's queries would have left it.
+  void recopier(Plateau& p) const {
+    for (int x = 0; x < tailleGrille; ++x)
+      for (int y = 0; y < tailleGrille; ++y) {
+        p.cases[x][y].visite = 0;
+        p.cases[x][y].distance = memo_[indice(x, y)];
+      }
+    p.cibleX = cible_ / tailleGrille;
+    p.cibleY = cible_ % tailleGrille;
+  }
+
+ private:
+  static constexpr int32_t aucun = 32767;
+  const Geometrie& geo_;
+  const Grille& g_;
+  std::array<int32_t, nbIndices> memo_{};
+  std::array<uint8_t, nbIndices> visite_{};
+  int cible_ = 0;
+};
+
+using AxesDesCases = std::array<std::array<Axe, 3>, nbIndices>;
 
 class Rapide {
  public:
-  Rapide(Jeu& jeu, const IndexTrous& index)
-      : jeu_(jeu), p_(jeu.plateau), index_(index), moi_(static_cast<int32_t>(jeu.joueurCourant) + 1) {
+  Rapide(Jeu& jeu, const IndexTrous& index, const Geometrie& geo, AxesDesCases& axes)
+      : jeu_(jeu), p_(jeu.plateau), index_(index), geo_(geo), moi_(static_cast<int32_t>(jeu.joueurCourant) + 1),
+        chemins_(geo, g_), axes_(axes) {
     L_ = std::min<int>(jeu.courant().tailleMax, longueurMax);
     bonusActif_ = jeu.tour > 1;
     for (int x = 0; x < tailleGrille; ++x)
       for (int y = 0; y < tailleGrille; ++y) {
-        if (!p_.valide(x, y)) continue;
-        const cellule& c = p_.cases[x][y];
         const int i = indice(x, y);
+        if (!geo_.valide[i]) continue;
+        const cellule& c = p_.cases[x][y];
         g_.lettre[i] = c.lettre >= 'A' && c.lettre <= 'Z' ? c.lettre - 64 : 0;
         g_.proprietaire[i] = c.proprietaire;
         g_.valeur[i] = c.valeur;
       }
+    for (int32_t l = 0; l <= 26; ++l) poids_[l] = l == 0 ? 0 : p_.poidsDe(l + 64);
   }
 
   Recherche chercher() {
@@ -225,22 +363,26 @@ class Rapide {
     joueur& j = jeu_.courant();
 
     // Placements.
+    uint32_t stock = 0;
+    for (int32_t l = 1; l <= 26; ++l)
+      if (j.lettres[l] > 0) stock |= uint32_t{1} << (l - 1);
     int k = 1;
     for (int x = 0; x < tailleGrille; ++x)
       for (int y = p_.ligneMin[x]; y <= p_.ligneMax[x]; ++y) {
-        if (destinationPlacement(x, y)) {
+        const int i = indice(x, y);
+        if (stock != 0 && destinationPlacement(i)) {
           jeu_.ecran.mettreAJourTemps();
-          preparer(x, y);
+          const std::array<Axe, 3>& axes = axesDe(i);
+          const uint32_t utiles = stock & (axes[0].tous | axes[1].tous | axes[2].tous);
           for (int32_t l = 1; l <= 26; ++l) {
-            if (j.lettres[l] <= 0) continue;
             const uint32_t c = static_cast<uint32_t>(l - 1);
-            if (!((axes_[0].tous | axes_[1].tous | axes_[2].tous) >> c & 1)) continue;
+            if (!(utiles >> c & 1)) continue;
             Total t;
-            for (const Axe& a : axes_) t.ajouter(a.evaluer(c, a.kdeb, a.kfin, L_, bonusActif_, poidsLettre(l)));
+            for (const Axe& a : axes) t.ajouter(a.evaluer(c, a.kdeb, a.kfin, L_, bonusActif_, poids_[l]));
             if (t.trouve) noter(r, cle(t), Candidat{x, y, -1, -1, 0, l}, false);
           }
         }
-        jeu_.ecran.texteStatut(textes::progressionPlacement(k));
+        jeu_.ecran.texteStatut(progression(false, k));
         ++k;
       }
     r.dernierPlacement = static_cast<int32_t>(r.candidats.size()) - 1;
@@ -249,157 +391,181 @@ class Rapide {
 
     // Moves. The tokens that can pay at least one step, in board order.
     std::vector<int> jetons;
-    for (int x = 0; x < tailleGrille; ++x)
-      for (int y = p_.ligneMin[x]; y <= p_.ligneMax[x]; ++y)
-        if (g_.proprietaire[indice(x, y)] == moi_ && g_.valeur[indice(x, y)] >= 1) jetons.push_back(indice(x, y));
+    uint32_t lettresJetons = 0;
+    for (int i = 0; i < nbIndices; ++i)
+      if (geo_.valide[i] && g_.proprietaire[i] == moi_ && g_.valeur[i] >= 1 && g_.lettre[i] != 0) {
+        jetons.push_back(i);
+        lettresJetons |= uint32_t{1} << (g_.lettre[i] - 1);
+      }
 
     k = 1;
-    int derniereX = -1, derniereY = -1;
+    int derniere = -1;
     for (int x = 0; x < tailleGrille; ++x)
       for (int y = p_.ligneMin[x]; y <= p_.ligneMax[x]; ++y) {
-        if (p_.cases[x][y].proprietaire == 0 && !jeu_.isolee(x, y)) {
-          derniereX = x;
-          derniereY = y;
-          deplacementsVers(r, x, y, jetons);
+        const int i = indice(x, y);
+        if (g_.proprietaire[i] == 0 && !isolee(i)) {
+          derniere = i;
+          if (lettresJetons != 0) deplacementsVers(r, i, jetons);
         }
-        jeu_.ecran.texteStatut(textes::progressionDeplacement(k));
+        jeu_.ecran.texteStatut(progression(true, k));
         ++k;
       }
     // The memo as the last destination's queries leave it.
-    if (derniereX >= 0) {
-      jeu_.initDistances(derniereX, derniereY);
+    if (derniere >= 0) {
+      chemins_.viser(derniere);
       for (int xs = 0; xs < tailleGrille; ++xs)
-        for (int ys = p_.ligneMin[xs]; ys <= p_.ligneMax[xs]; ++ys) jeu_.distanceVers(xs, ys);
+        for (int ys = p_.ligneMin[xs]; ys <= p_.ligneMax[xs]; ++ys) chemins_.vers(indice(xs, ys));
+      chemins_.recopier(p_);
       p_.distancesValides = false;
     }
     return r;
   }
 
  private:
-  int32_t poidsLettre(int32_t l) const { return p_.poidsDe(l + 64); }
-
   static Cle cle(const Total& t) { return Cle{t.points, t.bonus, t.pris}; }
 
-  bool destinationPlacement(int x, int y) const {
-    if (p_.cases[x][y].proprietaire != 0) return false;
-    for (int d = 0; d < 6; ++d) {
-      const int nx = x + p_.dx[d], ny = y + p_.dy[d];
-      if (p_.valide(nx, ny) && p_.cases[nx][ny].proprietaire == moi_) return true;
-    }
+  bool destinationPlacement(int i) const {
+    if (g_.proprietaire[i] != 0) return false;
+    for (int v : geo_.voisin[i])
+      if (v >= 0 && g_.proprietaire[v] == moi_) return true;
     return false;
   }
 
-  // The three axes of an empty cell: runs, prefix counts, masks.
-  void preparer(int x, int y) {
-    for (int a = 0; a < 3; ++a) {
-      Axe& axe = axes_[a];
-      const int ax = p_.dx[a], ay = p_.dy[a];
-      auto lettreA = [&](int k) {
-        const int cx = x + k * ax, cy = y + k * ay;
-        return p_.valide(cx, cy) ? g_.lettre[indice(cx, cy)] : 0;
-      };
-      axe.kdeb = 0;
-      while (axe.kdeb - 1 >= 1 - L_ && lettreA(axe.kdeb - 1) != 0) --axe.kdeb;
-      axe.kfin = 0;
-      while (axe.kfin + 1 <= L_ - 1 && lettreA(axe.kfin + 1) != 0) ++axe.kfin;
-      axe.tous = 0;
-      std::array<int32_t, 2 * longueurMax> lettres{};
-      axe.pris[axe.kdeb + decalage] = 0;
-      axe.poids[axe.kdeb + decalage] = 0;
-      for (int k = axe.kdeb; k <= axe.kfin; ++k) {
-        const int i = indice(x + k * ax, y + k * ay);
-        axe.cellule[k + decalage] = i;
-        int32_t pris = 0, poids = 0;
-        if (k != 0) {
-          lettres[k + decalage] = g_.lettre[i];
-          pris = g_.valeur[i] != 0 && g_.proprietaire[i] != moi_ ? 1 : 0;
-          poids = poidsLettre(g_.lettre[i]);
-        }
-        axe.pris[k + decalage + 1] = axe.pris[k + decalage] + pris;
-        axe.poids[k + decalage + 1] = axe.poids[k + decalage] + poids;
+  bool isolee(int i) const {
+    for (int v : geo_.voisin[i])
+      if (v >= 0 && g_.proprietaire[v] != 0) return false;
+    return true;
+  }
+
+  // The three axes of an empty cell, read once for both phases.
+  const std::array<Axe, 3>& axesDe(int i) {
+    if (!pret_[i]) {
+      for (int a = 0; a < 3; ++a) preparer(axes_[i][a], i, a);
+      pret_[i] = true;
+    }
+    return axes_[i];
+  }
+
+  // One axis of an empty cell: its run, prefix counts and masks.
+  void preparer(Axe& axe, int centre, int a) {
+    std::array<int32_t, 2 * longueurMax> lettres{};
+    axe.kdeb = 0;
+    for (int c = geo_.arriere[centre][a]; axe.kdeb - 1 >= 1 - L_ && c >= 0 && g_.lettre[c] != 0;
+         c = geo_.arriere[c][a]) {
+      --axe.kdeb;
+      axe.cellule[axe.kdeb + decalage] = c;
+    }
+    axe.kfin = 0;
+    for (int c = geo_.voisin[centre][a]; axe.kfin + 1 <= L_ - 1 && c >= 0 && g_.lettre[c] != 0;
+         c = geo_.voisin[c][a]) {
+      ++axe.kfin;
+      axe.cellule[axe.kfin + decalage] = c;
+    }
+    axe.cellule[decalage] = centre;
+    axe.tous = 0;
+    axe.pris[axe.kdeb + decalage] = 0;
+    axe.poids[axe.kdeb + decalage] = 0;
+    for (int k = axe.kdeb; k <= axe.kfin; ++k) {
+      const int i = axe.cellule[k + decalage];
+      int32_t pris = 0, poids = 0;
+      if (k != 0) {
+        lettres[k + decalage] = g_.lettre[i];
+        pris = g_.valeur[i] != 0 && g_.proprietaire[i] != moi_ ? 1 : 0;
+        poids = poids_[g_.lettre[i]];
       }
-      if (axe.kdeb == 0 && axe.kfin == 0) continue;
-      for (int s = axe.kdeb; s <= std::min(axe.kfin - 1, 0); ++s) {
-        auto& m = axe.masques[s + decalage];
-        const int lmin = std::max(2, 1 - s);
-        for (int n = std::min(L_, axe.kfin - s + 1); n >= lmin; --n) {
-          // Forwards the cell is letter -s of the word, backwards letter n - 1 + s.
-          uint64_t avant = IndexTrous::entete(n, -s), arriere = IndexTrous::entete(n, n - 1 + s);
-          int place = 8;
-          for (int k = s; k <= s + n - 1; ++k)
-            if (k != 0) {
-              avant |= static_cast<uint64_t>(lettres[k + decalage]) << place;
-              place += 5;
-            }
-          place = 8;
-          for (int k = s + n - 1; k >= s; --k)
-            if (k != 0) {
-              arriere |= static_cast<uint64_t>(lettres[k + decalage]) << place;
-              place += 5;
-            }
-          m[n] = index_.masque(avant) | index_.masque(arriere);
-          axe.tous |= m[n];
-        }
+      axe.pris[k + decalage + 1] = axe.pris[k + decalage] + pris;
+      axe.poids[k + decalage + 1] = axe.poids[k + decalage] + poids;
+    }
+    for (int s = axe.kdeb; s <= std::min(axe.kfin - 1, 0); ++s) {
+      auto& m = axe.masques[s + decalage];
+      const int lmin = std::max(2, 1 - s);
+      for (int n = std::min(L_, axe.kfin - s + 1); n >= lmin; --n) {
+        // Forwards the cell is letter -s of the word, backwards letter n - 1 + s.
+        uint64_t avant = IndexTrous::entete(n, -s), arriere = IndexTrous::entete(n, n - 1 + s);
+        int place = 8;
+        for (int k = s; k <= s + n - 1; ++k)
+          if (k != 0) {
+            avant |= static_cast<uint64_t>(lettres[k + decalage]) << place;
+            place += 5;
+          }
+        place = 8;
+        for (int k = s + n - 1; k >= s; --k)
+          if (k != 0) {
+            arriere |= static_cast<uint64_t>(lettres[k + decalage]) << place;
+            place += 5;
+          }
+        m[n] = index_.masque(avant) | index_.masque(arriere);
+        axe.tous |= m[n];
       }
     }
   }
 
-  // Every move to the empty cell (x, y), in the order of the plain search.
-  void deplacementsVers(Recherche& r, int x, int y, const std::vector<int>& jetons) {
-    preparer(x, y);
-    const uint32_t tous = axes_[0].tous | axes_[1].tous | axes_[2].tous;
-    // The last token whose letter forms a word here: no query after it matters.
-    int dernier = -1;
-    for (int i : jetons)
-      if (tous >> (g_.lettre[i] - 1) & 1) dernier = i;
-    if (dernier < 0) return;
+  // Every move to the empty cell `dest`, in the order of the plain search.
+  // The trial of each token is made first: a token whose trial finds no word,
+  // or a key below the best one so far (the best only rises), cannot change
+  // the list, so only the path lengths up to the last other token are needed.
+  void deplacementsVers(Recherche& r, int dest, const std::vector<int>& jetons) {
+    const std::array<Axe, 3>& axes = axesDe(dest);
+    const uint32_t tous = axes[0].tous | axes[1].tous | axes[2].tous;
+    essais_.clear();
+    for (int i : jetons) {
+      const int32_t l = g_.lettre[i];
+      if (!(tous >> (l - 1) & 1)) continue;
+      Total t;
+      for (const Axe& a : axes) {
+        int kd = a.kdeb, kf = a.kfin;
+        // The source, emptied, cuts the run.
+        for (int k = a.kdeb; k <= a.kfin; ++k)
+          if (k != 0 && a.cellule[k + decalage] == i) {
+            if (k < 0) kd = k + 1;
+            else kf = k - 1;
+          }
+        t.ajouter(a.evaluer(static_cast<uint32_t>(l - 1), kd, kf, L_, bonusActif_, poids_[l]));
+      }
+      if (t.trouve && !(cle(t) < r.meilleure)) essais_.push_back({i, t});
+    }
+    if (essais_.empty()) return;
     jeu_.ecran.mettreAJourTemps();
-    jeu_.initDistances(x, y);
+    chemins_.viser(dest);
+    const int x = dest / tailleGrille, y = dest % tailleGrille;
+    auto prochain = essais_.begin();
     for (int xs = 0; xs < tailleGrille; ++xs)
       for (int ys = p_.ligneMin[xs]; ys <= p_.ligneMax[xs]; ++ys) {
         const int i = indice(xs, ys);
-        if (i > dernier) {
-          p_.distancesValides = false;
-          return;
-        }
-        const int32_t d = jeu_.distanceVers(xs, ys);
-        if (g_.proprietaire[i] != moi_ || d == 0 || g_.valeur[i] < d) continue;
-        const int32_t l = g_.lettre[i];
-        if (l == 0 || !(tous >> (l - 1) & 1)) continue;
-        Total t;
-        for (const Axe& a : axes_) {
-          int kd = a.kdeb, kf = a.kfin;
-          // The source, emptied, cuts the run.
-          for (int k = a.kdeb; k <= a.kfin; ++k)
-            if (k != 0 && a.cellule[k + decalage] == i) {
-              if (k < 0) kd = k + 1;
-              else kf = k - 1;
-            }
-          t.ajouter(a.evaluer(static_cast<uint32_t>(l - 1), kd, kf, L_, bonusActif_, poidsLettre(l)));
-        }
-        if (t.trouve) noter(r, cle(t), Candidat{x, y, xs, ys, d, l}, true);
+        const int32_t d = chemins_.vers(i);
+        if (i != prochain->source) continue;
+        if (d != 0 && g_.valeur[i] >= d) noter(r, cle(prochain->total), Candidat{x, y, xs, ys, d, g_.lettre[i]}, true);
+        if (++prochain == essais_.end()) return;
       }
-    p_.distancesValides = false;
   }
+
+  struct Essai {
+    int source;
+    Total total;
+  };
+  std::vector<Essai> essais_;
 
   Jeu& jeu_;
   Plateau& p_;
   const IndexTrous& index_;
+  const Geometrie& geo_;
   const int32_t moi_;
   int L_ = 0;
   bool bonusActif_ = false;
+  std::array<int32_t, 27> poids_{};
   Grille g_;
-  std::array<Axe, 3> axes_;
+  Chemins chemins_;
+  AxesDesCases& axes_;
+  std::array<bool, nbIndices> pret_{};
 };
 
 // Whether every cell is as the game makes them: a letter A..Z with an owner, or
 // nothing at all. The fast search relies on it; any other board (a hand-made
 // one) goes to the plain search, which reads it as it stands.
-bool plateauSain(const Jeu& jeu) {
-  const Plateau& p = jeu.plateau;
+bool plateauSain(const Plateau& p, const Geometrie& geo) {
   for (int x = 0; x < tailleGrille; ++x)
     for (int y = 0; y < tailleGrille; ++y) {
-      if (!p.valide(x, y)) continue;
+      if (!geo.valide[indice(x, y)]) continue;
       const cellule& c = p.cases[x][y];
       if (c.proprietaire == 0) {
         if (c.lettre != 0 || c.valeur != 0) return false;
@@ -414,8 +580,11 @@ bool plateauSain(const Jeu& jeu) {
 
 Recherche rapide(Jeu& jeu) {
   const IndexTrous* index = indexPour(jeu.dico);
-  if (index == nullptr || !plateauSain(jeu)) return simple(jeu);
-  Rapide r(jeu, *index);
+  const Geometrie& geo = geometrie(jeu.plateau);
+  if (index == nullptr || !plateauSain(jeu.plateau, geo)) return simple(jeu);
+  // The axes of every cell, some 200 KB: one store, reused by every search.
+  static AxesDesCases axes;
+  Rapide r(jeu, *index, geo, axes);
   return r.chercher();
 }
 
