@@ -302,8 +302,9 @@ void TfrmPlateau::lacherEnMain() {
 
 void TfrmPlateau::TimerTimer() {
   if (!Timer.isActive()) return;  // already handled
-  Timer.stop();
+  // While a play is being scored the delay keeps running and ends after it.
   if (occupe()) return;
+  Timer.stop();
   jeu.brasser();
   RubriqueContinuerClick();
 }

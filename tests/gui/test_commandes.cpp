@@ -648,10 +648,17 @@ class TestCommandes : public QObject {
     std::size_t lignesPendant = 0;
     // During the log's waits of a computer play, every command that would start
     // or end a turn, load or save is pressed.
+    bool delaiGarde = false;
     b.ecran.pendantAttente = [&] {
       ++attentes;
       joueurPendant = b.jeu.joueurCourant;
       lignesPendant = b.lignesJoueurs().size();
+      // A delay that runs out now waits for the play's end.
+      if (attentes == 1) {
+        b.fenetre->Timer.start();
+        QTest::qWait(50);
+        delaiGarde = b.fenetre->Timer.isActive();
+      }
       b.fenetre->RubriqueContinuerClick();
       b.fenetre->RubriqueNouvelleClick();
       b.fenetre->RubriqueOuvrirClick();
@@ -664,6 +671,7 @@ class TestCommandes : public QObject {
     b.touche(Qt::Key_F4);
     for (int i = 0; i < 40 && attentes == 0 && b.jeu.enCours; ++i) b.touche(Qt::Key_C, Qt::AltModifier);
     QVERIFY(attentes > 0);
+    QVERIFY(delaiGarde);
     QCOMPARE(b.dialoguesJoueurs, 1);
     QVERIFY(b.dialoguesFichier.empty());
     QVERIFY(!QFile::exists(b.choix));
