@@ -172,6 +172,12 @@ struct Total {
   }
 };
 
+// A move that forms words, before its path length is known.
+struct Essai {
+  int destination, source;
+  Cle cle;
+};
+
 // The run of letters through an empty cell along one axis, the cell itself
 // aside, and for each start s and length n of a word through the cell the
 // letters of the cell that make it a word, forwards or backwards.
@@ -183,6 +189,9 @@ struct Axe {
   std::array<int32_t, 2 * longueurMax> poids;  // prefix sums of the weights
   std::array<std::array<uint32_t, longueurMax + 1>, longueurMax> masques;  // [s + 8][n]
   uint32_t tous;  // every letter that forms some word on this axis
+  std::array<uint64_t, 2> dansRun;  // the grid indices of the run's letters
+
+  bool contient(int i) const { return dansRun[static_cast<unsigned>(i) / 64] >> (i % 64) & 1; }
 
   // Opponents' tokens with value, and weights, at offsets a..b (the cell counts 0).
   int32_t prisEntre(int a, int b) const { return pris[b + decalage + 1] - pris[a + decalage]; }
@@ -285,21 +294,58 @@ struct Grille {
 
 // The engine's path length (Jeu::distanceVers) on flat tables: the same order of
 // directions, the same memo kept while the path is still marked, hence the same
-// lengths, and the same memo left behind.
+// lengths, and the same memo left behind. The queries towards one target run in
+// board order and can be taken up again where they stopped.
 class Chemins {
  public:
-  Chemins(const Geometrie& geo, const Grille& g) : geo_(geo), g_(g) {}
-  void viser(int cible) {
+  // The empty neighbours of each cell, in the order of the directions.
+  struct Voisins {
+    std::array<std::array<int16_t, 6>, nbIndices> cellule;
+    std::array<uint8_t, nbIndices> nombre;
+    void lire(const Geometrie& geo, const Grille& g) {
+      for (int i = 0; i < nbIndices; ++i) {
+        nombre[i] = 0;
+        for (int v : geo.voisin[i])
+          if (v >= 0 && g.proprietaire[v] == 0) cellule[i][nombre[i]++] = static_cast<int16_t>(v);
+      }
+    }
+  };
+
+  void viser(int cible, const Voisins& voisins) {
+    voisins_ = &voisins;
     cible_ = cible;
+    suivant_ = 0;
     memo_.fill(-1);
     visite_.fill(0);
   }
+  // Runs the queries of the cells of `ordre` (board order) up to `cellule`, one
+  // of them, and gives its length.
+  int32_t jusqua(int cellule, const std::vector<int>& ordre) {
+    while (suivant_ < ordre.size() && ordre[suivant_] <= cellule) {
+      const int i = ordre[suivant_++];
+      resultat_[i] = vers(i);
+    }
+    return resultat_[cellule];
+  }
+  // Writes the memo into the board as the engine's queries would have left it.
+  void recopier(Plateau& p) const {
+    for (int x = 0; x < tailleGrille; ++x)
+      for (int y = 0; y < tailleGrille; ++y) {
+        p.cases[x][y].visite = 0;
+        p.cases[x][y].distance = memo_[indice(x, y)];
+      }
+    p.cibleX = cible_ / tailleGrille;
+    p.cibleY = cible_ % tailleGrille;
+  }
+
+ private:
   int32_t vers(int i) {
     visite_[i] = 1;
     int32_t meilleur = aucun;
-    for (int d = 0; d < 6; ++d) {
-      const int v = geo_.voisin[i][d];
-      if (v < 0 || g_.proprietaire[v] != 0 || visite_[v]) continue;
+    const auto& voisins = voisins_->cellule[i];
+    for (int n = 0; n < voisins_->nombre[i]; ++n) {
+      const int v = voisins[n];
+      if (visite_[v]) continue;
       int32_t c;
       if (v == cible_) {
         c = 1;
@@ -316,33 +362,24 @@ class Chemins {
     if (memo_[i] == -1) memo_[i] = meilleur;
     return meilleur;
   }
-  // Writes the memo into the board as the engine's queries would have left it.
-  void recopier(Plateau& p) const {
-    for (int x = 0; x < tailleGrille; ++x)
-      for (int y = 0; y < tailleGrille; ++y) {
-        p.cases[x][y].visite = 0;
-        p.cases[x][y].distance = memo_[indice(x, y)];
-      }
-    p.cibleX = cible_ / tailleGrille;
-    p.cibleY = cible_ % tailleGrille;
-  }
 
- private:
   static constexpr int32_t aucun = 32767;
-  const Geometrie& geo_;
-  const Grille& g_;
+  const Voisins* voisins_ = nullptr;
   std::array<int32_t, nbIndices> memo_{};
+  std::array<int32_t, nbIndices> resultat_{};
   std::array<uint8_t, nbIndices> visite_{};
   int cible_ = 0;
+  std::size_t suivant_ = 0;
 };
 
 using AxesDesCases = std::array<std::array<Axe, 3>, nbIndices>;
+using CheminsDesCases = std::array<Chemins, nbIndices>;
 
 class Rapide {
  public:
-  Rapide(Jeu& jeu, const IndexTrous& index, const Geometrie& geo, AxesDesCases& axes)
+  Rapide(Jeu& jeu, const IndexTrous& index, const Geometrie& geo, AxesDesCases& axes, CheminsDesCases& chemins)
       : jeu_(jeu), p_(jeu.plateau), index_(index), geo_(geo), moi_(static_cast<int32_t>(jeu.joueurCourant) + 1),
-        chemins_(geo, g_), axes_(axes) {
+        axes_(axes), chemins_(chemins) {
     L_ = std::min<int>(jeu.courant().tailleMax, longueurMax);
     bonusActif_ = jeu.tour > 1;
     for (int x = 0; x < tailleGrille; ++x)
@@ -389,33 +426,75 @@ class Rapide {
 
     if (jeu_.tour < 2 || !j.deplacements) return r;
 
-    // Moves. The tokens that can pay at least one step, in board order.
-    std::vector<int> jetons;
+    // Moves, in two passes. First every trial, which needs no path length:
+    // only the plays whose key is at least the best placement's can be in the
+    // list. Then, best key first, the path lengths of those plays alone: the
+    // first key held by a play whose token can pay its path is the best key of
+    // the whole search, and the list ends with the plays of that key in search
+    // order, as ranking them one by one would leave it.
+    std::vector<int> jetons, ordre;
     uint32_t lettresJetons = 0;
-    for (int i = 0; i < nbIndices; ++i)
-      if (geo_.valide[i] && g_.proprietaire[i] == moi_ && g_.valeur[i] >= 1 && g_.lettre[i] != 0) {
-        jetons.push_back(i);
-        lettresJetons |= uint32_t{1} << (g_.lettre[i] - 1);
-      }
-
-    k = 1;
-    int derniere = -1;
     for (int x = 0; x < tailleGrille; ++x)
       for (int y = p_.ligneMin[x]; y <= p_.ligneMax[x]; ++y) {
         const int i = indice(x, y);
-        if (g_.proprietaire[i] == 0 && !isolee(i)) {
-          derniere = i;
-          if (lettresJetons != 0) deplacementsVers(r, i, jetons);
+        ordre.push_back(i);
+        if (g_.proprietaire[i] == moi_ && g_.valeur[i] >= 1) {
+          jetons.push_back(i);
+          lettresJetons |= uint32_t{1} << (g_.lettre[i] - 1);
         }
-        jeu_.ecran.texteStatut(progression(true, k));
-        ++k;
       }
+
+    voisinsLibres_.lire(geo_, g_);
+    std::vector<Essai> essais;
+    k = 1;
+    int derniere = -1;
+    for (int i : ordre) {
+      if (g_.proprietaire[i] == 0 && !isolee(i)) {
+        derniere = i;
+        if (lettresJetons != 0) essaisVers(i, jetons, r.meilleure, essais);
+      }
+      jeu_.ecran.texteStatut(progression(true, k));
+      ++k;
+    }
+
+    std::array<int, nbIndices> cheminDe;
+    cheminDe.fill(-1);
+    int nbChemins = 0;
+    auto chemin = [&](int dest) -> Chemins& {
+      if (cheminDe[dest] < 0) {
+        cheminDe[dest] = nbChemins++;
+        chemins_[cheminDe[dest]].viser(dest, voisinsLibres_);
+      }
+      return chemins_[cheminDe[dest]];
+    };
+    std::vector<Cle> cles;
+    for (const Essai& e : essais) cles.push_back(e.cle);
+    std::sort(cles.begin(), cles.end(), [](const Cle& a, const Cle& b) { return b < a; });
+    cles.erase(std::unique(cles.begin(), cles.end()), cles.end());
+    for (const Cle& niveau : cles) {
+      std::vector<Candidat> retenus;
+      for (const Essai& e : essais) {
+        if (e.cle != niveau) continue;
+        const int32_t d = chemin(e.destination).jusqua(e.source, ordre);
+        if (d == 0 || g_.valeur[e.source] < d) continue;
+        retenus.push_back(Candidat{e.destination / tailleGrille, e.destination % tailleGrille,
+                                   e.source / tailleGrille, e.source % tailleGrille, d, g_.lettre[e.source]});
+      }
+      if (retenus.empty()) continue;
+      if (r.meilleure < niveau) {
+        r.candidats.clear();
+        r.meilleure = niveau;
+        r.dernierPlacement = -1;
+      }
+      r.candidats.insert(r.candidats.end(), retenus.begin(), retenus.end());
+      break;
+    }
+
     // The memo as the last destination's queries leave it.
     if (derniere >= 0) {
-      chemins_.viser(derniere);
-      for (int xs = 0; xs < tailleGrille; ++xs)
-        for (int ys = p_.ligneMin[xs]; ys <= p_.ligneMax[xs]; ++ys) chemins_.vers(indice(xs, ys));
-      chemins_.recopier(p_);
+      Chemins& c = chemin(derniere);
+      c.jusqua(ordre.back(), ordre);
+      c.recopier(p_);
       p_.distancesValides = false;
     }
     return r;
@@ -463,6 +542,9 @@ class Rapide {
     }
     axe.cellule[decalage] = centre;
     axe.tous = 0;
+    axe.dansRun = {0, 0};
+    for (int k = axe.kdeb; k <= axe.kfin; ++k)
+      if (k != 0) axe.dansRun[axe.cellule[k + decalage] / 64] |= uint64_t{1} << (axe.cellule[k + decalage] % 64);
     axe.pris[axe.kdeb + decalage] = 0;
     axe.poids[axe.kdeb + decalage] = 0;
     for (int k = axe.kdeb; k <= axe.kfin; ++k) {
@@ -500,50 +582,34 @@ class Rapide {
     }
   }
 
-  // Every move to the empty cell `dest`, in the order of the plain search.
-  // The trial of each token is made first: a token whose trial finds no word,
-  // or a key below the best one so far (the best only rises), cannot change
-  // the list, so only the path lengths up to the last other token are needed.
-  void deplacementsVers(Recherche& r, int dest, const std::vector<int>& jetons) {
+  // The trials of every token moved to the empty cell `dest`, in the order of
+  // the plain search, that find a word with a key of at least `seuil`.
+  void essaisVers(int dest, const std::vector<int>& jetons, const Cle& seuil, std::vector<Essai>& essais) {
     const std::array<Axe, 3>& axes = axesDe(dest);
     const uint32_t tous = axes[0].tous | axes[1].tous | axes[2].tous;
-    essais_.clear();
+    bool temps = false;
     for (int i : jetons) {
       const int32_t l = g_.lettre[i];
       if (!(tous >> (l - 1) & 1)) continue;
+      if (!temps) {
+        jeu_.ecran.mettreAJourTemps();
+        temps = true;
+      }
       Total t;
       for (const Axe& a : axes) {
         int kd = a.kdeb, kf = a.kfin;
         // The source, emptied, cuts the run.
-        for (int k = a.kdeb; k <= a.kfin; ++k)
-          if (k != 0 && a.cellule[k + decalage] == i) {
-            if (k < 0) kd = k + 1;
-            else kf = k - 1;
-          }
+        if (a.contient(i))
+          for (int k = a.kdeb; k <= a.kfin; ++k)
+            if (k != 0 && a.cellule[k + decalage] == i) {
+              if (k < 0) kd = k + 1;
+              else kf = k - 1;
+            }
         t.ajouter(a.evaluer(static_cast<uint32_t>(l - 1), kd, kf, L_, bonusActif_, poids_[l]));
       }
-      if (t.trouve && !(cle(t) < r.meilleure)) essais_.push_back({i, t});
+      if (t.trouve && !(cle(t) < seuil)) essais.push_back({dest, i, cle(t)});
     }
-    if (essais_.empty()) return;
-    jeu_.ecran.mettreAJourTemps();
-    chemins_.viser(dest);
-    const int x = dest / tailleGrille, y = dest % tailleGrille;
-    auto prochain = essais_.begin();
-    for (int xs = 0; xs < tailleGrille; ++xs)
-      for (int ys = p_.ligneMin[xs]; ys <= p_.ligneMax[xs]; ++ys) {
-        const int i = indice(xs, ys);
-        const int32_t d = chemins_.vers(i);
-        if (i != prochain->source) continue;
-        if (d != 0 && g_.valeur[i] >= d) noter(r, cle(prochain->total), Candidat{x, y, xs, ys, d, g_.lettre[i]}, true);
-        if (++prochain == essais_.end()) return;
-      }
   }
-
-  struct Essai {
-    int source;
-    Total total;
-  };
-  std::vector<Essai> essais_;
 
   Jeu& jeu_;
   Plateau& p_;
@@ -554,8 +620,9 @@ class Rapide {
   bool bonusActif_ = false;
   std::array<int32_t, 27> poids_{};
   Grille g_;
-  Chemins chemins_;
   AxesDesCases& axes_;
+  CheminsDesCases& chemins_;
+  Chemins::Voisins voisinsLibres_;
   std::array<bool, nbIndices> pret_{};
 };
 
@@ -582,9 +649,11 @@ Recherche rapide(Jeu& jeu) {
   const IndexTrous* index = indexPour(jeu.dico);
   const Geometrie& geo = geometrie(jeu.plateau);
   if (index == nullptr || !plateauSain(jeu.plateau, geo)) return simple(jeu);
-  // The axes of every cell, some 200 KB: one store, reused by every search.
+  // The axes and path searches of every cell, some 300 KB: one store, reused
+  // by every search.
   static AxesDesCases axes;
-  Rapide r(jeu, *index, geo, axes);
+  static CheminsDesCases chemins;
+  Rapide r(jeu, *index, geo, axes, chemins);
   return r.chercher();
 }
 
