@@ -1,0 +1,75 @@
+#include "TfrmDico.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "Cp1252.h"
+
+namespace irvad {
+
+TfrmDico::TfrmDico(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmDico"));
+  setWindowTitle(QStringLiteral("Chargement du dictionnaire"));
+  // A dialog frame with a caption and no buttons in it.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setFixedSize(216, 51);
+  QFont police(QStringLiteral("MS Sans Serif"));
+  police.setPointSize(8);
+  setFont(police);
+
+  CGauge = new QProgressBar(this);
+  CGauge->setObjectName(QStringLiteral("CGauge"));
+  CGauge->setGeometry(8, 8, 200, 17);
+  CGauge->setOrientation(Qt::Horizontal);
+  CGauge->setMinimum(0);
+  CGauge->setMaximum(100);
+  CGauge->setValue(0);
+  CGauge->setTextVisible(true);
+  CGauge->setFormat(QStringLiteral("0%"));
+  CGauge->setAlignment(Qt::AlignCenter);
+
+  StatusBar = new QStatusBar(this);
+  StatusBar->setObjectName(QStringLiteral("StatusBar"));
+  StatusBar->setSizeGripEnabled(false);
+  StatusBar->setGeometry(0, 51 - 19, 216, 19);
+}
+
+void TfrmDico::dicoOuvrir(int32_t maximum) {
+  // A maximum of 0 or less would make the gauge busy-looking, not empty.
+  CGauge->setMaximum(maximum > 0 ? maximum : 1);
+  montrerProgression(0);
+  StatusBar->clearMessage();
+  if (const QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {
+    const QRect zone = ecran->availableGeometry();
+    move(zone.center() - rect().center());
+  }
+  show();
+  // Lets the window system map the window before the loader takes over.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TfrmDico::montrerProgression(int32_t n) {
+  n = std::clamp(n, CGauge->minimum(), CGauge->maximum());
+  CGauge->setValue(n);
+  // The whole percentage done, never rounded up to 100 before the end.
+  const auto pourcent = static_cast<int64_t>(n) * 100 / CGauge->maximum();
+  CGauge->setFormat(QString::number(pourcent) + QLatin1Char('%'));
+}
+
+void TfrmDico::dicoProgression(int32_t n) {
+  montrerProgression(n);
+  CGauge->repaint();
+}
+
+void TfrmDico::dicoStatut(const std::string& texte) {
+  StatusBar->showMessage(QString::fromStdString(cp1252::versUtf8(texte)));
+  StatusBar->repaint();
+}
+
+void TfrmDico::dicoFermer() { close(); }
+
+}  // namespace irvad
