@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "DicoTest.h"
 #include "EcranEnregistreur.h"
 #include "Jeu.h"
 
@@ -242,6 +243,93 @@ TEST_F(RechercheRapide, MemesPartiesDuDebutALaFin) {
       }
       EXPECT_GT(tours, static_cast<int>(3 * n));
     }
+}
+
+// Small lists and hand-made boards, without the real list.
+class RechercheListes : public ::testing::Test {
+ protected:
+  test::EcranEnregistreur ecran;
+  Jeu jeu{ecran};
+
+  // Two players in round 2, player 1 to play, tokens around (5,5).
+  void position(Jeu& j) {
+    j.nbJoueurs = 2;
+    for (uint32_t i = 0; i < 2; ++i) {
+      const auto [x, y] = Jeu::sommetDe(i, 2);
+      j.joueurs[i].placerSommet(x, y);
+      j.joueurs[i].reinitialiser("J" + std::to_string(i + 1), true, true, 9);
+    }
+    j.nouvellePartie();
+    j.tour = 2;
+    j.joueurCourant = 0;
+    const std::vector<std::tuple<int, int, char, int32_t, int32_t>> jetons = {
+        {5, 5, 'A', 3, 1}, {5, 6, 'R', 1, 2}, {4, 4, 'T', 2, 1}, {6, 5, 'E', 1, 1}, {5, 3, 'S', 4, 2}};
+    for (const auto& [x, y, l, v, p] : jetons) {
+      j.caseEn(x, y) = {0, 0, l, v, p};
+      j.plateau.casesLibres -= 1;
+    }
+  }
+
+  static std::string comparer(Jeu& j) {
+    const Etat avant(j);
+    const Recherche simple = j.rechercher(false);
+    const Plateau apresSimple = j.plateau;
+    avant.remettre(j);
+    const Recherche rapide = j.rechercher(true);
+    const Plateau apresRapide = j.plateau;
+    avant.remettre(j);
+    if (simple.candidats.empty()) return "aucun coup : le cas ne montre rien";
+    if (const auto d = difference(simple, rapide); !d.empty()) return d;
+    return differencePlateau(apresSimple, apresRapide);
+  }
+};
+
+// The index built from one list must not answer for the next one, loaded into
+// the same object; another object holding the same letters shares it.
+TEST_F(RechercheListes, LIndexSuitLaListeChargee) {
+  const std::vector<std::string> premiers = {"CAR", "ARC", "RAT", "TA", "ES", "ART", "ETAT"};
+  const std::vector<std::string> seconds = {"AU", "RUE", "ARE", "SUR", "TAS", "TE", "USE"};
+  test::chargerMots(jeu.dico, premiers);
+  position(jeu);
+  ASSERT_EQ(comparer(jeu), "");
+  const std::vector<Candidat> avec1 = jeu.rechercher(true).candidats;
+
+  test::chargerMots(jeu.dico, seconds);
+  ASSERT_EQ(comparer(jeu), "");
+  EXPECT_NE(jeu.rechercher(true).candidats, avec1);
+
+  test::EcranEnregistreur autreEcran;
+  Jeu autre{autreEcran};
+  ASSERT_EQ(autre.dico.charger(test::fichierDico(premiers), nullptr), Dico::Resultat::Ok);
+  position(autre);
+  ASSERT_EQ(comparer(autre), "");
+  EXPECT_EQ(autre.rechercher(true).candidats, avec1);
+}
+
+// A list cut short, whose search by halving no longer finds the words it still
+// holds, and a board the game never makes (a letter without an owner, which
+// the plain search wipes out when it tries the cell) are read by the fast
+// search exactly as by the plain one.
+TEST_F(RechercheListes, ListeTronqueeEtPlateauHorsNorme) {
+  const std::vector<std::string> mots = {"AR", "TA", "ES", "RAT", "ART", "TAS", "ARTS"};
+  const std::string chemin = test::fichierDico(mots);
+  std::filesystem::resize_file(chemin, 40);  // 30 words of two letters, then nothing
+  ASSERT_EQ(jeu.dico.charger(chemin, nullptr), Dico::Resultat::ErreurLecture);
+  ASSERT_EQ(std::string(jeu.dico.mot(2, 0), 2), "AR");
+  ASSERT_FALSE(jeu.dico.contient("AR", 2));
+  position(jeu);
+  {
+    const Etat avant(jeu);
+    const Recherche simple = jeu.rechercher(false);
+    avant.remettre(jeu);
+    EXPECT_EQ(difference(simple, jeu.rechercher(true)), "");
+    avant.remettre(jeu);
+  }
+
+  test::chargerMots(jeu.dico, mots);
+  position(jeu);
+  jeu.caseEn(5, 4) = {0, 0, 'E', 0, 0};
+  EXPECT_EQ(comparer(jeu), "");
 }
 
 }  // namespace
