@@ -189,6 +189,7 @@ struct Axe {
   std::array<int32_t, 2 * longueurMax> poids;  // prefix sums of the weights
   std::array<std::array<uint32_t, longueurMax + 1>, longueurMax> masques;  // [s + 8][n]
   uint32_t tous;  // every letter that forms some word on this axis
+  std::array<uint32_t, longueurMax> parDebut;  // the same, per start
   std::array<uint64_t, 2> dansRun;  // the grid indices of the run's letters
 
   bool contient(int i) const { return dansRun[static_cast<unsigned>(i) / 64] >> (i % 64) & 1; }
@@ -201,9 +202,11 @@ struct Axe {
   // offsets kd..kf (a moved token's source leaves a hole in it).
   Total evaluer(uint32_t c, int kd, int kf, int L, bool bonusActif, int32_t poidsCellule) const {
     Total t;
-    int finMax = std::numeric_limits<int>::min();
     const uint32_t bit = uint32_t{1} << c;
+    if (!(tous & bit)) return t;
+    int finMax = std::numeric_limits<int>::min();
     for (int s = kd; s <= std::min(kf - 1, 0); ++s) {
+      if (!(parDebut[s + decalage] & bit)) continue;
       int lmin = std::max(2, 1 - s);
       if (t.trouve) lmin = std::max(lmin, finMax - s + 2);
       const auto& m = masques[s + decalage];
@@ -433,25 +436,38 @@ class Rapide {
     // the whole search, and the list ends with the plays of that key in search
     // order, as ranking them one by one would leave it.
     std::vector<int> jetons, ordre;
-    uint32_t lettresJetons = 0;
     for (int x = 0; x < tailleGrille; ++x)
       for (int y = p_.ligneMin[x]; y <= p_.ligneMax[x]; ++y) {
         const int i = indice(x, y);
         ordre.push_back(i);
-        if (g_.proprietaire[i] == moi_ && g_.valeur[i] >= 1) {
-          jetons.push_back(i);
-          lettresJetons |= uint32_t{1} << (g_.lettre[i] - 1);
-        }
+        if (g_.proprietaire[i] == moi_ && g_.valeur[i] >= 1) jetons.push_back(i);
       }
 
+    // A path length the engine finds is the length of a real path through
+    // empty cells, never shorter than the shortest one: a token can only go
+    // where the shortest path is within its value. Those cells, per token.
     voisinsLibres_.lire(geo_, g_);
+    std::vector<Ensemble> portees;
+    Ensemble accessibles{};
+    for (int i : jetons) {
+      portees.push_back(portee(i, g_.valeur[i]));
+      accessibles[0] |= portees.back()[0];
+      accessibles[1] |= portees.back()[1];
+    }
+
     std::vector<Essai> essais;
+    std::vector<int> venants;
     k = 1;
     int derniere = -1;
     for (int i : ordre) {
       if (g_.proprietaire[i] == 0 && !isolee(i)) {
         derniere = i;
-        if (lettresJetons != 0) essaisVers(i, jetons, r.meilleure, essais);
+        if (dans(accessibles, i)) {
+          venants.clear();
+          for (std::size_t t = 0; t < jetons.size(); ++t)
+            if (dans(portees[t], i)) venants.push_back(jetons[t]);
+          essaisVers(i, venants, r.meilleure, essais);
+        }
       }
       jeu_.ecran.texteStatut(progression(true, k));
       ++k;
@@ -510,6 +526,34 @@ class Rapide {
     return false;
   }
 
+  using Ensemble = std::array<uint64_t, 2>;  // a set of grid indices
+  static bool dans(const Ensemble& e, int i) { return e[static_cast<unsigned>(i) / 64] >> (i % 64) & 1; }
+
+  // The empty cells within `pas` steps of the token on `depart`, through empty cells.
+  Ensemble portee(int depart, int32_t pas) const {
+    Ensemble vus{};
+    std::array<int, nbIndices> file;
+    std::size_t debut = 0, fin = 0;
+    for (int n = 0; n < voisinsLibres_.nombre[depart]; ++n) {
+      const int v = voisinsLibres_.cellule[depart][n];
+      vus[static_cast<unsigned>(v) / 64] |= uint64_t{1} << (v % 64);
+      file[fin++] = v;
+    }
+    for (int32_t d = 1; d < pas && debut < fin; ++d) {
+      const std::size_t bout = fin;
+      for (; debut < bout; ++debut) {
+        const int c = file[debut];
+        for (int n = 0; n < voisinsLibres_.nombre[c]; ++n) {
+          const int v = voisinsLibres_.cellule[c][n];
+          if (dans(vus, v)) continue;
+          vus[static_cast<unsigned>(v) / 64] |= uint64_t{1} << (v % 64);
+          file[fin++] = v;
+        }
+      }
+    }
+    return vus;
+  }
+
   bool isolee(int i) const {
     for (int v : geo_.voisin[i])
       if (v >= 0 && g_.proprietaire[v] != 0) return false;
@@ -560,6 +604,7 @@ class Rapide {
     }
     for (int s = axe.kdeb; s <= std::min(axe.kfin - 1, 0); ++s) {
       auto& m = axe.masques[s + decalage];
+      axe.parDebut[s + decalage] = 0;
       const int lmin = std::max(2, 1 - s);
       for (int n = std::min(L_, axe.kfin - s + 1); n >= lmin; --n) {
         // Forwards the cell is letter -s of the word, backwards letter n - 1 + s.
@@ -577,6 +622,7 @@ class Rapide {
             place += 5;
           }
         m[n] = index_.masque(avant) | index_.masque(arriere);
+        axe.parDebut[s + decalage] |= m[n];
         axe.tous |= m[n];
       }
     }
