@@ -17,6 +17,9 @@ TfrmDico::TfrmDico(QWidget* parent) : QDialog(parent) {
   // A dialog frame with a caption and no buttons in it.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(216, 51);
+  // After a failed load the window stays on screen with its message; it must
+  // not keep the program running once the board window is closed.
+  setAttribute(Qt::WA_QuitOnClose, false);
   QFont police(QStringLiteral("MS Sans Serif"));
   police.setPointSize(8);
   setFont(police);

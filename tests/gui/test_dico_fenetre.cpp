@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "Dico.h"
 #include "Jeu.h"
@@ -113,8 +114,17 @@ class TestDicoFenetre : public QObject {
     QCOMPARE(ecran.dico->CGauge->value(), 0);
     QCOMPARE(ecran.dico->CGauge->text(), QStringLiteral("0%"));
     QVERIFY(ecran.valeurs.isEmpty());
-    // The game goes on with an empty list.
+    // The game goes on with an empty list, and closing the game's window
+    // still ends the program although this one stays.
     QVERIFY(!jeu.dico.contient("AA", 2));
+    QWidget plateau;
+    plateau.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plateau));
+    QTimer::singleShot(0, &plateau, [&] { plateau.close(); });
+    // Should the loop not end with the last window, it ends with 1 after a
+    // while instead of hanging the test.
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
 
     // A second load (the same window is reused) empties the bar and the
     // strip before it starts.
