@@ -1,20 +1,22 @@
 // The fast search of the computer player. It finds exactly the plays of the
-// plain search (Automate.cpp), in the same order and with the same keys, but
-// does the work of a trial once instead of once per letter and per token:
+// plain search (Automate.cpp), in the same order and with the same keys, and
+// leaves the board and the path-search memo as it does, but does the work of a
+// trial once instead of once per letter and per token:
 //
 // - A trial on an empty cell looks, along each axis, at the letters around the
 //   cell; only its own letter changes from one trial to the next. For each start
 //   and length of a word through the cell, the letters that complete a word of
 //   the list (read either way) are one bit mask, taken from an index of the list
-//   by "word with one letter missing". A trial is then a walk over these masks.
-// - An axis whose two neighbours are empty holds no word; a letter absent from
-//   every mask of a cell forms nothing there, so its tokens need no path length.
+//   by "word with one letter missing". A trial is then a walk over these masks,
+//   and a letter absent from every mask of a cell is not tried there at all.
+// - An axis whose two neighbours are empty holds no word and costs nothing.
 // - A move is a trial on the destination with the source emptied. The source
 //   changes an axis only when it lies in that axis's run of letters: the run then
 //   stops before it, and the masks of the shorter run are the same.
-// - Path lengths keep the engine's memo and its order of queries, which decide
-//   which moves exist; only the queries past the last token that could form a
-//   word at a destination are left out, since nothing reads their memo.
+// - A token is only tried where the shortest path through empty cells is within
+//   its value, and the path lengths, which keep the engine's memo and its order
+//   of queries (they decide which moves exist), are computed only for the moves
+//   whose key can still enter the list.
 #include <algorithm>
 #include <array>
 #include <cstring>
