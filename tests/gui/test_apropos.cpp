@@ -55,8 +55,6 @@ class TestAPropos : public QObject {
     plateau.move(100, 50);
     plateau.show();
     TfrmAPropos dialogue(&plateau);
-    QCOMPARE(dialogue.windowTitle(), QStringLiteral("À propos d'Irvad"));
-    QCOMPARE(dialogue.size(), QSize(345, 348));
     QVERIFY(!(dialogue.windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+$")).match(dialogue.Panel1->text()).hasMatch());
     QCOMPARE(dialogue.Panel2->text(), QStringLiteral("Idée & Programme"));
@@ -65,13 +63,9 @@ class TestAPropos : public QObject {
     QCOMPARE(dialogue.LabelEMail->text(), QString::fromUtf8(irvad::projet::courriel));
     QVERIFY(dialogue.LabelUrl->text().startsWith(QStringLiteral("https://")));
     QVERIFY(dialogue.LabelEMail->text().contains(QLatin1Char('@')));
-    QCOMPARE(dialogue.LabelUrl->cursor().shape(), Qt::PointingHandCursor);
     // The animation runs from creation.
     QVERIFY(dialogue.Timer.isActive());
-    QCOMPARE(dialogue.Timer.interval(), 200);
     QCOMPARE(dialogue.etape(), 0);
-    QCOMPARE(dialogue.RubriqueFermer->text(), QStringLiteral("&Fermer"));
-    QCOMPARE(dialogue.RubriqueFermer->shortcut(), QKeySequence(Qt::Key_Escape));
     QCOMPARE(dialogue.PopupMenu->defaultAction(), dialogue.RubriqueFermer);
     // Shown beside the board window.
     dialogue.show();

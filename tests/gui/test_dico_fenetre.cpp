@@ -70,20 +70,6 @@ class TestDicoFenetre : public QObject {
   Q_OBJECT
 
  private slots:
-  void laFenetreAvantLeChargement() {
-    TfrmDico fenetre;
-    QCOMPARE(fenetre.windowTitle(), QStringLiteral("Chargement du dictionnaire"));
-    QCOMPARE(fenetre.size(), QSize(216, 51));
-    QCOMPARE(fenetre.CGauge->geometry(), QRect(8, 8, 200, 17));
-    QCOMPARE(fenetre.StatusBar->height(), 19);
-    QCOMPARE(fenetre.StatusBar->currentMessage(), QString());
-    QVERIFY(!fenetre.StatusBar->isSizeGripEnabled());
-    // No close box, no other title-bar button.
-    QVERIFY(!(fenetre.windowFlags() & Qt::WindowCloseButtonHint));
-    QVERIFY(!(fenetre.windowFlags() & Qt::WindowSystemMenuHint));
-    QVERIFY(!(fenetre.windowFlags() & Qt::WindowMinMaxButtonsHint));
-  }
-
   void unChargementReussiAvanceEnHuitEtapesPuisDisparait() {
     QTemporaryDir dossier;
     EcranDico ecran;
