@@ -120,7 +120,8 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&rapporteur);
   benchmark::Shutdown();
 
-  std::printf("\nIndex de la liste (une fois par liste) : %.1f ms\n", secondesIndex * 1e3);
+  std::printf("\nPremi\xC3\xA8re recherche rapide, index de la liste compris (une fois par liste) : %.1f ms\n",
+              secondesIndex * 1e3);
   std::printf("%-8s %-12s %10s %16s %16s %10s %12s\n", "taille", "deplacements", "positions", "simple (ms)",
               "rapide (ms)", "rapport", "pire rapport");
   for (const Reglage& r : reglages) {
