@@ -53,7 +53,9 @@ TfrmMessages::TfrmMessages(QWidget* parent) : QDialog(parent) {
   Memo->setFocusPolicy(Qt::NoFocus);
   Memo->setUndoRedoEnabled(false);
   Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QFont fixe(QStringLiteral("Courier New"));
+  QFont fixe;
+  fixe.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                    QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")});
   fixe.setPointSize(8);
   fixe.setStyleHint(QFont::Monospace);
   fixe.setFixedPitch(true);

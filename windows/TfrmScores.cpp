@@ -58,7 +58,11 @@ TfrmScores::TfrmScores(Jeu& jeu, QWidget* parent) : QWidget(parent), jeu_(jeu) {
   // never takes the keyboard from the board window.
   setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setAttribute(Qt::WA_ShowWithoutActivating);
-  QFont police(QStringLiteral("MS Sans Serif"));
+  // Where the face is missing, one of the same metrics: the narrow columns
+  // are cut for it.
+  QFont police;
+  police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
   police.setPointSize(8);
   police.setStyleHint(QFont::SansSerif);
   setFont(police);
