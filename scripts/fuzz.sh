@@ -1,0 +1,46 @@
+#!/bin/sh
+# Runs each fuzz target in turn for a while (60 s by default), one at a time.
+#   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: sauvegarde dico parametres journal script
+# Builds build-fuzz with clang first. Each target starts from the seeds of
+# tests/fuzz/corpus/NAME and the inputs of tests/fuzz/regressions/NAME; what it
+# learns goes to build-fuzz/corpus/NAME. An input that breaks a rule is written
+# to build-fuzz/crash-NAME-*: copy it into tests/fuzz/regressions/NAME/ once
+# fixed, so that the normal tests replay it.
+set -eu
+racine=$(cd "$(dirname "$0")/.." && pwd)
+build=$racine/build-fuzz
+duree=${1:-60}
+[ $# -gt 0 ] && shift
+cibles=${*:-"sauvegarde dico parametres journal script"}
+
+CXX=${CXX:-clang++} cmake -S "$racine" -B "$build" -DIRVAD_GUI=OFF -DIRVAD_DICO=OFF -DIRVAD_BENCH=OFF -DIRVAD_FUZZ=ON >/dev/null
+
+# Longest input of each target: enough for its format, short enough to stay fast.
+longueur() {
+  case $1 in
+    sauvegarde) echo 3400 ;;
+    dico) echo 8192 ;;
+    parametres) echo 2048 ;;
+    journal) echo 4096 ;;
+    script) echo 2048 ;;
+  esac
+}
+
+echec=0
+for nom in $cibles; do
+  if [ ! -f "$racine/tests/fuzz/fuzz_$nom.cpp" ]; then
+    echo "== $nom : pas de cible"
+    continue
+  fi
+  cmake --build "$build" -j1 --target "fuzz_$nom" >/dev/null
+  mkdir -p "$build/corpus/$nom"
+  set -- "$build/corpus/$nom" "$racine/tests/fuzz/corpus/$nom"
+  [ -d "$racine/tests/fuzz/regressions/$nom" ] && set -- "$@" "$racine/tests/fuzz/regressions/$nom"
+  echo "== $nom : $duree s"
+  if ! nice -n 10 "$build/bin/fuzz_$nom" -max_total_time="$duree" -max_len="$(longueur "$nom")" -timeout=20 \
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/crash-$nom-" "$@"; then
+    echo "== $nom : ECHEC, voir $build/crash-$nom-*"
+    echec=1
+  fi
+done
+exit $echec
