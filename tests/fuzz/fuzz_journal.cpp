@@ -1,0 +1,38 @@
+// Any bytes as a log file. Its lines hold no line end, the file read gives the
+// lines the text splits into, and writing them back and reading again gives
+// the same lines; the written file is the lines, each followed by CR LF.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Commun.h"
+#include "Journal.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille) {
+  using namespace irvad;
+  if (taille > 65536) return 0;
+  const std::string_view texte(reinterpret_cast<const char*>(octets), taille);
+  const std::string chemin = fuzz::dossier() + "partie.ivd.txt";
+  fuzz::ecrireFichier(chemin, octets, taille);
+
+  const journal::Lecture lu = journal::lire(chemin);
+  fuzz::verifier(lu.reussie() && lu.existe, "lecture refusee");
+  fuzz::verifier(lu.lignes == journal::decouper(texte), "lignes lues differentes du decoupage");
+  for (const std::string& l : lu.lignes)
+    fuzz::verifier(l.find('\r') == std::string::npos && l.find('\n') == std::string::npos, "fin de ligne dans une ligne");
+  // Without its line ends, the text is the lines one after the other.
+  std::string sansFins;
+  for (char c : texte)
+    if (c != '\r' && c != '\n') sansFins += c;
+  std::string jointes;
+  for (const std::string& l : lu.lignes) jointes += l;
+  fuzz::verifier(jointes == sansFins, "octets perdus ou ajoutes");
+
+  const std::string copie = fuzz::dossier() + "copie.txt";
+  fuzz::verifier(journal::ecrire(copie, lu.lignes) == journal::Erreur::aucune, "ecriture refusee");
+  fuzz::verifier(fuzz::lireFichier(copie) == journal::assembler(lu.lignes), "fichier ecrit different");
+  const journal::Lecture relu = journal::lire(copie);
+  fuzz::verifier(relu.reussie() && relu.lignes == lu.lignes, "lignes relues differentes");
+  return 0;
+}
