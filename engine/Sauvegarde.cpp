@@ -5,6 +5,8 @@
 // file only once every byte is written and closed, so a failed save never
 // destroys the previous game. A load reads into a copy and checks every field
 // that indexes a table before it replaces the running game.
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -199,7 +201,12 @@ bool Jeu::enregistrerPartie(const std::string& chemin) {
   // The temporary file sits in the target's folder so that the rename stays on
   // one file system and replaces the old file in one step.
   const std::string temporaire = chemin + ".tmp~";
-  std::FILE* f = std::fopen(temporaire.c_str(), "wb");
+  // A temporary file left by an interrupted save is removed first, and the
+  // new one is created afresh ("x"): a link left under that name is never
+  // followed, so no other file is written, and the rename never puts a link
+  // in the game's place.
+  ::unlink(temporaire.c_str());
+  std::FILE* f = std::fopen(temporaire.c_str(), "wbx");
   if (!f) {
     ecran.texteStatut(textes::ecritureImpossible);
     return false;

@@ -16,11 +16,14 @@ namespace irvad::controle {
 // Every field of the game that a saved game holds or that the next turn reads,
 // one line per player and per non-empty cell. The turn timer, the trial totals
 // and the path-search marks are left out: they belong to the turn in progress.
-inline std::string etat(const Jeu& jeu, bool avecRecherche = false) {
+// With `tousLesJoueurs` false, only the records of the players in the game,
+// the ones a saved game holds.
+inline std::string etat(const Jeu& jeu, bool avecRecherche = false, bool tousLesJoueurs = true) {
   std::ostringstream o;
   o << "joueurs " << jeu.nbJoueurs << " courant " << jeu.joueurCourant << " tour " << jeu.tour << " libres "
     << jeu.plateau.casesLibres << " passes " << jeu.plateau.nbPasses << '\n';
   for (const joueur& j : jeu.joueurs) {
+    if (!tousLesJoueurs && static_cast<uint32_t>(j.numero) >= jeu.nbJoueurs) continue;
     char temps[32];
     std::snprintf(temps, sizeof temps, "%a", j.temps);
     o << "joueur " << j.numero << " [" << j.nom << "] sommet " << j.sommetX << ',' << j.sommetY << " stock";
@@ -38,6 +41,9 @@ inline std::string etat(const Jeu& jeu, bool avecRecherche = false) {
     }
   return o.str();
 }
+
+// The game as a saved game holds it.
+inline std::string partie(const Jeu& jeu) { return etat(jeu, false, false); }
 
 // The first rule the game breaks, as a text; empty when it keeps them all.
 inline std::string incoherence(const Jeu& jeu) {
