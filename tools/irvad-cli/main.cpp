@@ -2,6 +2,8 @@
 //   irvad-cli [--dico FICHIER] mot MOT...       looks words up in the list
 //   irvad-cli [--dico FICHIER] jouer [options]  a game of computer players, to its end
 //   irvad-cli [--dico FICHIER] script FICHIER|- a game driven by a file of commands
+//   irvad-cli [--dico FICHIER] endurance N [--graine G] [--dossier D]
+//                                               N checked games of computers, saved and reloaded
 // Every log line the game writes is printed in UTF-8.
 #include <algorithm>
 #include <cctype>
@@ -18,6 +20,7 @@
 #include "Cp1252.h"
 #include "Jeu.h"
 #include "Pliage.h"
+#include "Endurance.h"
 #include "Script.h"
 #include "Textes.h"
 
@@ -30,7 +33,8 @@ namespace {
                "       irvad-cli [--dico FICHIER] jouer [--joueurs 2|3|6] [--taille 5..9]\n"
                "                 [--deplacements oui|non] [--graine N] [--barrages oui|non] [--sauver FICHIER]\n"
                "                 [--coups N]\n"
-               "       irvad-cli [--dico FICHIER] script FICHIER|-\n";
+               "       irvad-cli [--dico FICHIER] script FICHIER|-\n"
+               "       irvad-cli [--dico FICHIER] endurance N [--graine G] [--dossier D]\n";
   std::exit(2);
 }
 
@@ -196,7 +200,7 @@ int main(int argc, char** argv) {
   if (reste.empty()) usage("");
   const std::string sous = reste[0];
   reste.erase(reste.begin());
-  if (sous != "mot" && sous != "jouer" && sous != "script") usage("sous-commande inconnue : " + sous);
+  if (sous != "mot" && sous != "jouer" && sous != "script" && sous != "endurance") usage("sous-commande inconnue : " + sous);
 
   EcranTexte ecran;
   Jeu jeu(ecran);
@@ -206,6 +210,10 @@ int main(int argc, char** argv) {
     code = commandeMot(jeu, reste);
   else if (sous == "jouer")
     code = commandeJouer(jeu, ecran, reste);
+  else if (sous == "endurance") {
+    code = endurance(jeu.dico, reste, std::cout);
+    if (code == 2) usage("endurance: N [--graine G] [--dossier D] attendu");
+  }
   else
     code = commandeScript(jeu, ecran, reste);
   std::cout.flush();
