@@ -96,8 +96,9 @@ bool ecrireDescripteur(int fd, const std::string& contenu) {
 }
 
 // Writes the whole file: a temporary file beside it renamed over it, or, when
-// the folder refuses the temporary file, the file itself rewritten in place.
-bool remplacer(const std::string& chemin, const std::string& contenu) {
+// the folder refuses the temporary file, the file itself rewritten in place;
+// `ancien` is what it holds now, put back if that rewrite fails.
+bool remplacer(const std::string& chemin, const std::string& contenu, const std::string& ancien) {
   const fs::path cible(chemin);
   std::error_code erreur;
   if (cible.has_parent_path() && !fs::exists(cible.parent_path(), erreur))
@@ -117,11 +118,17 @@ bool remplacer(const std::string& chemin, const std::string& contenu) {
     ::unlink(modele.c_str());
     if (!ecrit || !ferme) return false;
   }
-  // A folder the program may not write to can still hold a file it may.
+  // A folder the program may not write to can still hold a file it may. The
+  // file is cut to its new length only once the new content is in, and a
+  // write that fails (a full disk) puts the old content back instead of
+  // leaving the file empty or half written.
   if (!existe) return false;
-  const int direct = ::open(chemin.c_str(), O_WRONLY | O_TRUNC);
+  const int direct = ::open(chemin.c_str(), O_WRONLY);
   if (direct < 0) return false;
-  const bool ecrit = ecrireDescripteur(direct, contenu);
+  const bool ecrit = ecrireDescripteur(direct, contenu) &&
+                     ::ftruncate(direct, static_cast<off_t>(contenu.size())) == 0 && ::fsync(direct) == 0;
+  if (!ecrit && ::lseek(direct, 0, SEEK_SET) == 0 && ecrireDescripteur(direct, ancien))
+    (void)::ftruncate(direct, static_cast<off_t>(ancien.size()));
   return ::close(direct) == 0 && ecrit;
 }
 
@@ -202,7 +209,7 @@ bool FichierIni::ecrire(const std::string& section, const std::string& cle, cons
   }
   std::string sortie;
   for (const Ligne& l : lignes) sortie += l.texte + l.fin;
-  return remplacer(chemin_, sortie);
+  return remplacer(chemin_, sortie, contenu);
 }
 
 bool FichierIni::inscriptible() const {

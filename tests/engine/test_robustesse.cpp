@@ -283,6 +283,35 @@ TEST(RobustesseParametres, UnFichierQuiNePeutEtreEcritGardeLesReglagesEnUsage) {
   EXPECT_TRUE(relus.interruption);
 }
 
+TEST(RobustesseParametres, UneReecritureSurPlaceQuiEchoueRemetLAncienContenu) {
+  // A folder the user may not write to, holding a file the user may: the file
+  // is rewritten in place. Root writes in any folder, so this needs a user.
+  if (::geteuid() == 0) GTEST_SKIP() << "root ecrit dans tout dossier";
+  const std::string dossier = test::dossierTemporaire() + "programme/";
+  fs::create_directory(dossier);
+  const std::string chemin = dossier + "Irvad.ini";
+  const std::string ancien = "[Automate]\r\nPause=2\r\n";
+  ecrire(chemin, ancien);
+  fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);
+  Parametres p(chemin, "");
+  p.tailleMaxParDefaut = 8;
+  std::string erreur;
+  {
+    // Room for the old content, not for the new one.
+    DisquePlein plein(ancien.size() + 4);
+    ASSERT_TRUE(plein.ok());
+    erreur = p.enregistrer();
+  }
+  const std::string apres = lire(chemin);
+  // With room, the rewrite in place succeeds.
+  const std::string encore = p.enregistrer();
+  fs::permissions(dossier, fs::perms::owner_all);
+  EXPECT_EQ(erreur, "Impossible d'\xE9" "crire dans " + chemin);
+  EXPECT_EQ(apres, ancien);
+  EXPECT_EQ(encore, "");
+  EXPECT_EQ(Parametres(chemin, "").tailleMaxParDefaut, 8);
+}
+
 TEST(RobustesseDico, UneListeCoupeeAChaqueLimiteDeBlocEstRefuseeAvecSonMessage) {
   ListeMots listes;
   std::string erreur;
