@@ -103,7 +103,8 @@ class Script {
   bool nombre(const std::string& s, long long min, long long max, long long& v, const char* quoi) {
     const auto e = entier(s);
     if (!e || *e < min || *e > max) {
-      erreur_ = std::string(quoi) + " attendu de " + std::to_string(min) + " à " + std::to_string(max) + " : " + s;
+      erreur_ = std::string(quoi) + " : " + s + " n'est pas un entier de " + std::to_string(min) + " à " +
+                std::to_string(max);
       return false;
     }
     v = *e;
