@@ -15,8 +15,6 @@ namespace {
 
 using namespace irvad;
 
-void preparer(Jeu& jeu);
-
 class EcranEssai : public EcranNul {
  public:
   std::string statut;
@@ -24,23 +22,6 @@ class EcranEssai : public EcranNul {
   void texteStatut(const std::string& t) override { statut = t; }
   void activerContinuer(bool a) override { continuer = a; }
 };
-
-EcranEssai& ecranCommun() {
-  static EcranEssai ecran;
-  return ecran;
-}
-
-// The game in play before the load: 6 players in the middle of a game, so that
-// a file of 2 or 3 players leaves records behind it. Made once, copied for
-// each input.
-const Jeu& modele() {
-  static const Jeu jeu = [] {
-    Jeu j(ecranCommun());
-    preparer(j);
-    return j;
-  }();
-  return jeu;
-}
 
 void preparer(Jeu& jeu) {
   jeu.dico = fuzz::petiteListe();
@@ -58,6 +39,23 @@ void preparer(Jeu& jeu) {
     jeu.jouerAutomate();
     jeu.finDeTour();
   }
+}
+
+EcranEssai& ecranCommun() {
+  static EcranEssai ecran;
+  return ecran;
+}
+
+// The game in play before the load: 6 players in the middle of a game, so that
+// a file of 2 or 3 players leaves records behind it. Made once, copied for
+// each input.
+const Jeu& modele() {
+  static const Jeu jeu = [] {
+    Jeu j(ecranCommun());
+    preparer(j);
+    return j;
+  }();
+  return jeu;
 }
 
 // What the reader promises of every game it lets in.
