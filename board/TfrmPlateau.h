@@ -1,0 +1,227 @@
+#pragma once
+// The main window: the board of 91 hexagons with its numbers, the weight
+// legend on the left, the current player's stock on the right and the status
+// strip at the bottom; the mouse play of a human turn; the menus, the pause
+// logic and the start of every turn.
+//
+// Everything is drawn into a backing image of the client area (640 x 500)
+// at the moment the game changes; the paint event only copies that image.
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "Ecran.h"
+#include "Jeu.h"
+
+class QAction;
+class QApplication;
+class QFileDialog;
+class QMenu;
+
+namespace irvad {
+
+class Parametres;
+class TfrmPlateau;
+
+// Installs the French texts of Qt's own dialogs (qtbase_fr from Qt's
+// translations folder); false when they cannot be found.
+bool installerTraductionQt(QApplication& application);
+
+// The client area: shows the backing image and hands the mouse to the window.
+class SurfacePlateau : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SurfacePlateau(TfrmPlateau& fenetre);
+
+ protected:
+  void paintEvent(QPaintEvent* evenement) override;
+  void mouseMoveEvent(QMouseEvent* evenement) override;
+  void mouseReleaseEvent(QMouseEvent* evenement) override;
+
+ private:
+  TfrmPlateau& fenetre_;
+};
+
+class TfrmPlateau : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int largeur = 640, hauteur = 500;
+  static constexpr int hautStatut = 483;  // the status strip: y 483..499
+
+  // The seven colour pairs, by owner number 0..6.
+  static const std::array<QColor, 7> couleursClaires;
+  static const std::array<QColor, 7> couleursFoncees;
+  static const QColor couleurFond;  // the grey background
+
+  // Cursor numbers: 1..26 the letters A..Z, then these three.
+  static constexpr int curseurP1 = 27, curseurDepl = 28, curseurDP1 = 29;
+
+  explicit TfrmPlateau(Jeu& jeu, QWidget* parent = nullptr);
+  ~TfrmPlateau() override;
+
+  Jeu& jeu;
+  // The settings object (pause, interruption, log-saving option); without
+  // one the defaults apply and nothing is written.
+  Parametres* parametres = nullptr;
+
+  // ---- What the other windows provide; the program's start-up wires them.
+  // The player set-up dialog; the argument is true before a new game (the
+  // number may change, the defaults are offered). True when confirmed.
+  std::function<bool(bool avantNouvellePartie)> ouvrirJoueurs;
+  std::function<void()> ouvrirAutomates;
+  std::function<void()> ouvrirRecords;
+  std::function<void()> ouvrirAide;
+  std::function<void()> ouvrirAPropos;
+  // The messages log beside a saved game (file name given in UTF-8).
+  std::function<void(const QString& fichier)> chargerMessages;
+  std::function<void(const QString& fichier)> sauverMessages;
+  // Shows an error text (Windows-1252) of the settings file; a message box
+  // when not wired.
+  std::function<void(const std::string& erreur)> signalerErreur;
+  // The saved game named on the command line, opened when the window is
+  // first shown.
+  QString partieACharger;
+
+  // ---- The screen operations the engine calls (engine texts are Windows-1252).
+  void dessinerPlateau();
+  void dessinerCellule(int r, int c, Couleur texte);
+  void dessinerReserve(const joueur& j);
+  void dessinerCoordonnees();
+  void dessinerPoids();
+  void texteStatut(const std::string& texte);
+  void curseurStandard();
+  void activerPasserSonTour(bool actif);
+  void activerContinuer(bool actif);
+  // Nothing in hand, then the first step of the next turn.
+  void demarrerTour();
+
+  // ---- Drawing primitives at an anchor point.
+  void hexagone(int x, int y, int k);
+  void lettreHexagone(int x, int y, char lettre, int32_t nombre, int k, QColor texte);
+  static QPoint ancreCellule(int r, int c) { return {30 * (c - r) + 316, 17 * (r + c) + 54}; }
+  static QPoint ancreReserve(int l) { return {610 - 30 * (l % 2), 17 * l + 12}; }
+  static QPoint ancrePoids(int l) { return {11 + 30 * (l % 2), 17 * l + 12}; }
+
+  // ---- Hit-tests in client pixels: letter number 0..25, board cell (row, column).
+  static std::optional<int> toucheReserve(int X, int Y);
+  static std::optional<std::pair<int, int>> toucheCellule(int X, int Y);
+
+  // ---- Mouse play of a human turn.
+  void FormMouseMove(int X, int Y);
+  void FormMouseUp(Qt::MouseButton bouton);
+  void ChangerEtape(int e);
+  void effacerLettreChoisie(bool garder);
+  void effacerSurvol(bool garder);
+
+  // ---- Commands.
+  void MenuPartieClick();
+  void MenuOptionsClick();
+  void RubriqueNouvelleClick();
+  void RubriqueOuvrirClick();
+  void RubriqueEnregistrerClick();
+  void RubriqueEnregistrerSousClick();
+  void RubriquePasserSonTourClick();
+  void RubriqueContinuerClick();
+  void RubriqueInterrompreClick();
+  void RubriqueQuitterClick();
+  void RubriqueJoueursClick();
+  void RubriqueAutomatesClick();
+  void RubriqueEnregistrerMessagesClick();
+  void RubriqueRecordsClick();
+  void RubriqueAideClick();
+  void RubriqueAProposClick();
+  void TimerTimer();
+  // Opens a saved game (file name in UTF-8); the command line's file too.
+  bool ouvrirPartie(const QString& fichier);
+
+  // ---- State of the mouse play (see ChangerEtape).
+  uint8_t etape = 0;   // 0 no game yet, 1 choose, 2 destination, 3 scoring
+  uint8_t action = 0;  // 0 nothing in hand, 1 a stock letter, 2 a token to move
+  int32_t survolX = -1, survolY = -1;
+  int32_t destX = -1, destY = -1;
+  int32_t sourceX = -1, sourceY = -1;
+  char lettreChoisie = 0;
+  char lettreDeplacee = 0;
+  bool enregistrerMessages = true;
+
+  // ---- Components, public for the program and its tests.
+  SurfacePlateau* surface = nullptr;
+  QMenu* MenuPartie = nullptr;
+  QMenu* MenuOptions = nullptr;
+  QMenu* MenuAide = nullptr;
+  QAction* RubriqueNouvelle = nullptr;
+  QAction* RubriqueOuvrir = nullptr;
+  QAction* RubriqueEnregistrer = nullptr;
+  QAction* RubriqueEnregistrerSous = nullptr;
+  QAction* RubriquePasserSonTour = nullptr;
+  QAction* RubriqueContinuer = nullptr;
+  QAction* RubriqueInterrompre = nullptr;
+  QAction* RubriqueQuitter = nullptr;
+  QAction* RubriqueJoueurs = nullptr;
+  QAction* RubriqueAutomates = nullptr;
+  QAction* RubriqueEnregistrerMessages = nullptr;
+  QAction* RubriqueRecords = nullptr;
+  QAction* RubriqueAide = nullptr;
+  QAction* RubriqueAPropos = nullptr;
+  QFileDialog* OpenDialog = nullptr;
+  QFileDialog* SaveDialog = nullptr;
+  // Runs the open or save dialog and gives the file chosen, empty when
+  // cancelled; tests put their own choice in its place.
+  std::function<QString(QFileDialog& dialogue)> executerDialogue;
+  QTimer Timer;
+
+  const QImage& image() const { return image_; }
+  QString statut() const { return statut_; }
+  // The cursor number shown over the board, 0 for the standard arrow.
+  int curseurActuel() const { return curseur_; }
+  // The cursor of a number 1..29 (the standard arrow for any other); the
+  // images are drawn once and kept for the whole run.
+  static QCursor curseurNumero(int numero);
+  // The name of the file last chosen in the save dialog (empty before).
+  QString fichierSauvegarde() const { return fichierSauvegarde_; }
+
+ protected:
+  void showEvent(QShowEvent* evenement) override;
+  // The surface shown again (first showing, restored from the task bar):
+  // the whole board is drawn again, which takes any highlight away.
+  bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+ private:
+  friend class SurfacePlateau;
+  void creerMenus();
+  void FormShow();
+  void dessinerStatut();
+  void montrerCurseur(int numero);
+  void miseAJour(const QRect& boite);
+  bool automateAuTrait() const;
+  bool joueurHumainAuTrait() const;
+  void demarrerAutomate();
+  // The letter or token in hand goes back where it came from, and the
+  // highlights go away; used before a command restarts or ends the turn.
+  void lacherEnMain();
+  // The game's own work (a play being scored, a computer turn) is running:
+  // commands that would start or end a turn wait until it is done.
+  bool occupe() const { return occupe_ > 0; }
+
+  QImage image_;
+  QFont policeLettres_;
+  QFont policeNombres_;
+  QFont policeStatut_;
+  QString statut_;
+  int curseur_ = 0;
+  int occupe_ = 0;
+  bool premierAffichage_ = true;
+  QString fichierSauvegarde_;
+};
+
+}  // namespace irvad
