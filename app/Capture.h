@@ -1,0 +1,12 @@
+#pragma once
+// Pictures of the windows for the documentation: the board, scores and
+// messages windows drawn on a saved game (or a new board), written as
+// plateau.png, scores.png and messages.png at their real sizes.
+#include <QString>
+
+namespace irvad {
+
+// Returns the empty text on success, else what failed.
+QString capturerFenetres(const QString& dossier, const QString& partie);
+
+}  // namespace irvad

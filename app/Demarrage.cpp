@@ -1,0 +1,116 @@
+#include "Demarrage.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+
+#include "Bureau.h"
+#include "Cp1252.h"
+#include "TfrmAPropos.h"
+#include "TfrmMessages.h"
+#include "TfrmNomJoueurs.h"
+#include "TfrmParametresAutomates.h"
+#include "TfrmPlateau.h"
+#include "TfrmRecords.h"
+#include "TfrmScores.h"
+
+namespace irvad {
+
+void preparerApplication(QApplication& application) {
+  QApplication::setApplicationName(QStringLiteral("Irvad"));
+  QApplication::setOrganizationName(QStringLiteral("Tavo"));
+  QApplication::setApplicationVersion(QStringLiteral(IRVAD_VERSION));
+  QApplication::setApplicationDisplayName(QStringLiteral("Irvad"));
+  QApplication::setDesktopFileName(QStringLiteral("irvad"));
+  installerTraductionQt(application);
+}
+
+Programme::Programme() = default;
+
+Programme::~Programme() {
+  // The engine may still call the screen while the windows go away.
+  ecran.plateau = nullptr;
+  ecran.scores = nullptr;
+  ecran.messages = nullptr;
+  ecran.records = nullptr;
+}
+
+void Programme::creer(std::optional<Parametres> reglages, bool enregistrerType) {
+  // The word list first, with its loading dialog; on failure the dialog
+  // stays with the reason and the program starts all the same.
+  jeu.chargerDico();
+
+  plateau = std::make_unique<TfrmPlateau>(jeu);
+  ecran.plateau = plateau.get();
+  if (enregistrerType) {
+    const QString erreur = enregistrerTypeDeFichier();
+    // Shown once the event loop runs, so that a failure never holds up the
+    // start; the game goes on without the file type.
+    if (!erreur.isEmpty())
+      QTimer::singleShot(0, plateau.get(), [this, erreur] {
+        QMessageBox::critical(plateau.get(), QStringLiteral("Irvad"), erreur);
+      });
+  }
+  scores = new TfrmScores(jeu, plateau.get());
+  ecran.scores = scores;
+  messages = new TfrmMessages(plateau.get());
+  ecran.messages = messages;
+  if (reglages)
+    parametres.emplace(std::move(*reglages));
+  else
+    parametres.emplace();
+  records = new TfrmRecords(plateau.get());
+  ecran.records = records;
+  relier();
+  appliquerIntervalle();
+}
+
+void Programme::demarrer(const QString& partie, bool enregistrerType) {
+  creer(std::nullopt, enregistrerType);
+  plateau->partieACharger = partie;
+  plateau->show();
+}
+
+void Programme::appliquerIntervalle() {
+  const int ms = parametres->intervalleMs();
+  plateau->Timer.setInterval(ms);
+  messages->definirIntervalle(ms);
+}
+
+void Programme::relier() {
+  TfrmPlateau* fenetre = plateau.get();
+  fenetre->parametres = &*parametres;
+  messages->statut = [fenetre](const QString& texte) {
+    fenetre->texteStatut(cp1252::depuisUtf8(texte.toStdString()));
+  };
+  fenetre->ouvrirJoueurs = [this, fenetre](bool avant) {
+    return TfrmNomJoueurs::executer(jeu, *parametres, fenetre, avant);
+  };
+  fenetre->ouvrirAutomates = [this, fenetre] {
+    TfrmParametresAutomates dialogue(*parametres, fenetre);
+    QObject::connect(&dialogue, &TfrmParametresAutomates::parametresAppliques, fenetre,
+                     [this] { appliquerIntervalle(); });
+    dialogue.exec();
+    // Showing the dialog reads the file again, which may change the pause.
+    appliquerIntervalle();
+  };
+  fenetre->ouvrirRecords = [this] { records->exec(); };
+  fenetre->ouvrirAide = [] {
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QString::fromStdString(cp1252::versUtf8(repertoireProgramme())) +
+                            QStringLiteral("Irvad.html")));
+  };
+  fenetre->ouvrirAPropos = [this, fenetre] {
+    TfrmAPropos dialogue(fenetre, &jeu);
+    dialogue.exec();
+  };
+  fenetre->chargerMessages = [this](const QString& fichier) { messages->chargerMessages(fichier); };
+  fenetre->sauverMessages = [this](const QString& fichier) { messages->sauverMessages(fichier); };
+  fenetre->signalerErreur = [fenetre](const std::string& erreur) {
+    TfrmParametresAutomates::signalerErreur(fenetre, erreur);
+  };
+}
+
+}  // namespace irvad

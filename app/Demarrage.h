@@ -1,0 +1,55 @@
+#pragma once
+// The running program: the engine object, its screen and every window that
+// lives for the whole run, created and wired in the start-up order.
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "EcranFenetres.h"
+#include "Jeu.h"
+#include "Parametres.h"
+
+class QApplication;
+
+namespace irvad {
+
+class TfrmPlateau;
+class TfrmScores;
+class TfrmMessages;
+class TfrmRecords;
+
+// Application name, organisation (the records' store), version and the
+// French translation of Qt's own dialogs.
+void preparerApplication(QApplication& application);
+
+class Programme {
+ public:
+  Programme();
+  ~Programme();
+  Programme(const Programme&) = delete;
+  Programme& operator=(const Programme&) = delete;
+
+  // Loads the word list, creates the windows, registers the saved-game file
+  // type when asked (never in tests or captures) and shows the board window,
+  // which opens `partie` (when not empty) as it is first shown.
+  void demarrer(const QString& partie, bool enregistrerType);
+
+  // The same up to the board window's first showing, which is left to the
+  // caller; `parametres` replaces the settings file (tests).
+  void creer(std::optional<Parametres> parametres, bool enregistrerType);
+
+  EcranFenetres ecran;
+  Jeu jeu{ecran};
+  std::optional<Parametres> parametres;
+  std::unique_ptr<TfrmPlateau> plateau;
+  // Owned by the board window.
+  TfrmScores* scores = nullptr;
+  TfrmMessages* messages = nullptr;
+  TfrmRecords* records = nullptr;
+
+ private:
+  void relier();
+  void appliquerIntervalle();
+};
+
+}  // namespace irvad
