@@ -102,7 +102,9 @@ TEST_F(Etat, LeChronometreDonneLeTempsEcouleAuJoueurDontLeTourFinit) {
   jeu.arreterChrono();
   EXPECT_EQ(jeu.joueurs[2].temps, 7.0);
   for (int i = 0; i < 6; ++i) {
-    if (i != 2) EXPECT_EQ(jeu.joueurs[i].temps, 0.0);
+    if (i != 2) {
+      EXPECT_EQ(jeu.joueurs[i].temps, 0.0);
+    }
   }
 }
 
