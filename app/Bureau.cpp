@@ -19,7 +19,7 @@ const QString nomEntree = QStringLiteral("irvad.desktop");
 
 QString variableOu(const char* nom, const QString& defaut) {
   const QString valeur = qEnvironmentVariable(nom);
-  // The base directory specification ignores relative paths.
+  // Desktop folders given as relative paths are ignored, as every desktop does.
   return valeur.startsWith(QLatin1Char('/')) ? valeur : defaut;
 }
 
