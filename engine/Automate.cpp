@@ -126,11 +126,24 @@ void Jeu::jouerAutomate() {
   Recherche r;
   std::size_t choisi = 0;
   if (tour == 0) {
-    // The opening: a letter drawn for the vertex, never one an earlier player put on its own.
+    // The opening: a letter drawn for the vertex, never one an earlier player
+    // put on its own, nor one missing from the stock. A vertex already taken,
+    // or a stock without any letter of the draw (positions set up by hand),
+    // leaves no opening play: the turn passes and the stock stays whole.
+    bool jouable = destinationPermise(j.sommetX, j.sommetY);
+    if (jouable) {
+      jouable = false;
+      for (int32_t l : lettresOuverture) jouable = jouable || (j.lettres[l] > 0 && !lettreSurSommetPrecedent(l + 64));
+    }
+    if (!jouable) {
+      plateau.essai = false;
+      plateau.nbPasses += 1;
+      return;
+    }
     int32_t l = 0;
     for (bool pris = true; pris;) {
       l = lettresOuverture[tirer() % lettresOuverture.size()];
-      pris = false;
+      pris = j.lettres[l] < 1;
       for (uint32_t i = 0; i <= joueurCourant && !pris; ++i) {
         const cellule& c = plateau.cases[joueurs[i].sommetX][joueurs[i].sommetY];
         pris = c.lettre == l + 64;
@@ -153,7 +166,7 @@ void Jeu::jouerAutomate() {
         const cellule& c = plateau.cases[x][y];
         if (c.proprietaire == static_cast<int32_t>(joueurCourant) + 1 && c.valeur >= plateau.poidsDe(c.lettre) &&
             c.lettre != 0)
-          recolter(x, y);
+          recolterJeton(x, y);
       }
   }
   plateau.essai = false;

@@ -108,8 +108,8 @@ void Jeu::deplacerLettre(int xs, int ys, int xd, int yd, int32_t d) {
   source.lettre = source.valeur = source.proprietaire = 0;
   ecran.dessinerCellule(xs, ys, 0);
   ecran.dessinerCellule(xd, yd, 0);
-  ecran.ajouterMessage(textes::ligneDeplacementSource(static_cast<char>(lettre), xs, ys), false);
-  ecran.ajouterMessage(textes::ligneDeplacementDestination(xd, yd), false);
+  journal(textes::ligneDeplacementSource(static_cast<char>(lettre), xs, ys));
+  journal(textes::ligneDeplacementDestination(xd, yd));
 }
 
 }  // namespace irvad

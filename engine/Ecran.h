@@ -33,6 +33,8 @@ class Ecran {
   virtual void ajouterMessage(const std::string& texte, bool effacer) = 0;
   virtual void ajouterMessageEtAttendre(const std::string& texte, bool effacer) = 0;
   virtual void retirerMessages(int32_t n) = 0;
+  // Takes the last n lines away (undo).
+  virtual void retirerDerniersMessages(int32_t n) = 0;
   virtual void viderMessages() = 0;
   virtual void definirLegende(const std::string& texte) = 0;
   virtual void sauverMessagesSous() = 0;
@@ -55,6 +57,8 @@ class Ecran {
 
   // The turn driver: nothing in hand, then the first step of the next turn.
   virtual void demarrerTour() = 0;
+  // A player's play has formed a word and been scored: its turn ends now.
+  virtual void coupCompte() {}
 
   // The word list's loading dialog.
   virtual void dicoOuvrir(int32_t maximum) = 0;
@@ -75,6 +79,7 @@ class EcranNul : public Ecran {
   void ajouterMessage(const std::string&, bool) override {}
   void ajouterMessageEtAttendre(const std::string&, bool) override {}
   void retirerMessages(int32_t) override {}
+  void retirerDerniersMessages(int32_t) override {}
   void viderMessages() override {}
   void definirLegende(const std::string&) override {}
   void sauverMessagesSous() override {}

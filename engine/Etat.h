@@ -18,6 +18,7 @@ struct cellule {
   int32_t lettre = 0;        // 'A'..'Z', 0 = empty
   int32_t valeur = 0;        // value held by the token
   int32_t proprietaire = 0;  // owner = player index + 1, 0 = nobody
+  bool operator==(const cellule&) const = default;
 };
 
 struct joueur {
@@ -38,6 +39,7 @@ struct joueur {
                      int32_t longueurMax);
   void placerSommet(int32_t x, int32_t y);
   void stockNeuf();  // one of each letter, 26 in all
+  bool operator==(const joueur&) const = default;
 };
 
 struct Plateau {
@@ -66,6 +68,7 @@ struct Plateau {
   bool valide(int x, int y) const;
   // Weight of a letter code, 0 for anything that is not 'A'..'Z'.
   int32_t poidsDe(int32_t lettre) const;
+  bool operator==(const Plateau&) const = default;
 };
 
 // The weight of each letter A..Z (index 1..26).

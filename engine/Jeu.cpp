@@ -11,7 +11,6 @@ const std::array<std::pair<int32_t, int32_t>, 6> Jeu::sommets = {
 
 Jeu::Jeu(Ecran& e)
     : ecran(e),
-      joueurs{joueur(0), joueur(1), joueur(2), joueur(3), joueur(4), joueur(5)},
       horloge([] { return static_cast<int64_t>(std::time(nullptr)); }),
       alea_(static_cast<uint32_t>(std::time(nullptr))) {}
 
@@ -22,17 +21,6 @@ Dico::Resultat Jeu::chargerDico(const std::string& chemin) {
 std::pair<int32_t, int32_t> Jeu::sommetDe(uint32_t i, uint32_t n) {
   if (n == 0 || i >= n) return sommets[0];
   return sommets[(6 * i) / n];
-}
-
-void Jeu::nouvellePartie() {
-  plateau.viderPlateau();
-  for (auto& j : joueurs) j.reinitialiser(j.nom, j.automate, j.deplacements, j.tailleMax);
-  joueurCourant = 0;
-  tour = 0;
-  enCours = true;
-  ecran.dessinerPlateau();
-  ecran.dessinerReserve(courant());
-  mettreAJourScores();
 }
 
 void Jeu::demarrerChrono() {

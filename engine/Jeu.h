@@ -1,7 +1,12 @@
 #pragma once
-// The engine object: the one game in play, with its word list, board, players,
-// counters, ranking and random generator, and every rule that changes them.
+// The engine object: the one game in play, with its word list, position,
+// random generator, clock and history, and every rule that changes them.
 // It reaches the screen only through its Ecran.
+//
+// The front ends (the board window, its dialogs, irvad-cli) drive the game
+// only through the actions below: each checks that it is allowed now, does
+// the whole sequence of rules it stands for, and answers with a Verdict. They
+// read the game through position() and never change it otherwise.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -13,6 +18,8 @@
 #include "Dico.h"
 #include "Ecran.h"
 #include "Etat.h"
+#include "Position.h"
+#include "Verdict.h"
 
 namespace irvad {
 
@@ -40,7 +47,30 @@ struct Recherche {
   bool estDeplacement(std::size_t i) const { return static_cast<int32_t>(i) > dernierPlacement; }
 };
 
-class Jeu {
+class Jeu;
+
+// The computer player's searches (Recherche.cpp) run their trials on the
+// engine's own board.
+namespace recherche {
+class Rapide;
+Recherche simple(Jeu& jeu);
+Recherche rapide(Jeu& jeu);
+}  // namespace recherche
+
+// The settings of one seat, as the player set-up gives them.
+struct Siege {
+  std::string nom;  // Windows-1252, at most 8 characters
+  bool automate = false;
+  bool deplacements = true;
+  int32_t tailleMax = 5;
+};
+
+// How far undo and redo go: one action (a play, a pass, a harvest, a whole
+// computer turn), or to the start of a human player's turn, taking every
+// computer turn between along (with no human seat, one computer turn).
+enum class Retour { Action, TourHumain };
+
+class Jeu : private Position {
  public:
   // Builds the board and the six records; the word list stays empty until
   // chargerDico.
@@ -48,38 +78,71 @@ class Jeu {
 
   Ecran& ecran;
   Dico dico;
-  Plateau plateau;
-  std::array<joueur, nbJoueursMax> joueurs;
-  uint32_t nbJoueurs = 6;
-  uint32_t joueurCourant = 0;
-  uint32_t tour = 0;
-  // Set by a new game, a load or a play-off; cleared by the end of a game.
-  bool enCours = false;
-
-  // The ranking of the scores window, recomputed by mettreAJourScores.
-  std::array<int32_t, 6> rang{};
-  std::array<int32_t, 6> classement{-1, -1, -1, -1, -1, -1};
-  std::array<int32_t, 6> jetons{};
-  std::array<int32_t, 6> pointsJetons{};
-
-  static const std::array<std::pair<int32_t, int32_t>, 6> sommets;
-
   // The clock, in whole seconds since 1970; tests replace it.
   std::function<int64_t()> horloge;
+  // The search the computer player runs: the fast one, or the plain one it must match.
+  bool automateRapide = true;
+
+  static const std::array<std::pair<int32_t, int32_t>, 6> sommets;
+  // The vertex of player i among n players.
+  static std::pair<int32_t, int32_t> sommetDe(uint32_t i, uint32_t n);
+
+  // The game as it stands.
+  const Position& position() const { return *this; }
 
   // ---- Word list
   // Loads L23456789 from the program's folder, or from `chemin` when given.
   Dico::Resultat chargerDico(const std::string& chemin = {});
 
-  // ---- Game state, timer
-  void nouvellePartie();
-  void demarrerChrono();
-  void arreterChrono();
-  // The vertex of player i among n players.
-  static std::pair<int32_t, int32_t> sommetDe(uint32_t i, uint32_t n);
-  joueur& courant() { return joueurs[joueurCourant]; }
-  const joueur& courant() const { return joueurs[joueurCourant]; }
-  cellule& caseEn(int x, int y) { return plateau.cases[x][y]; }
+  // ---- Setting up
+  // Gives the seats their names and settings and the first `nombre` of them
+  // their vertices. During a game the number of players stays.
+  Verdict reglerJoueurs(uint32_t nombre, const std::vector<Siege>& sieges);
+  // A new game with the seats as they are: fresh board and stocks, the
+  // opening lines of the log, the first player's turn begins.
+  Verdict nouvellePartie();
+  Verdict nouvellePartie(uint32_t nombre, const std::vector<Siege>& sieges);
+  // Puts a position set up by hand in place of the game (the free cells are
+  // counted again); refused when a field is outside what the rules play on.
+  // The history starts again from it.
+  Verdict installer(const Position& position);
+
+  // ---- The actions of the player whose turn it is
+  Verdict prendre(int32_t lettre);   // a letter of its stock into its hand
+  Verdict poser(int x, int y);       // the letter in hand, scored; the turn ends when it forms a word
+  Verdict rendre();                  // the letter in hand back to the stock
+  Verdict deplacer(int xs, int ys, int xd, int yd);  // a token, scored; the turn ends
+  Verdict recolter(int x, int y);    // a ripe token; the turn goes on
+  Verdict passer();                  // the letter in hand goes back first
+  Verdict tourAutomate();            // the current seat played by the computer, then the turn ends
+  // Resumes a game that waits (loaded, or before a computer's turn): the
+  // letter in hand goes back, the turn timer starts, the turn begins.
+  Verdict continuer();
+
+  // ---- Undo and redo, on the positions met since the game began (or was
+  // loaded). The log loses the lines of the turns taken back and gets them
+  // again on redo; thinking times and records are not taken back.
+  Verdict annuler(Retour retour);
+  Verdict retablir(Retour retour);
+  bool peutAnnuler(Retour retour) const;
+  bool peutRetablir(Retour retour) const;
+
+  // ---- What the rules allow now (nothing changes)
+  Verdict peutPrendre(int32_t lettre) const;
+  Verdict peutPoser(int x, int y) const;
+  Verdict peutPasser() const;
+  // Whether the token on (xs, ys) can reach (xd, yd) within its value; the
+  // path search leaves its marks on the board, as a move does.
+  Verdict cheminLibre(int xs, int ys, int xd, int yd);
+  bool lettrePrenable(int32_t lettre) const;      // the stock and opening rules
+  bool destinationPermise(int x, int y) const;    // where the current player may put a letter
+  bool recoltable(int x, int y) const;
+  bool deplacable(int x, int y) const;
+  bool isolee(int x, int y) const;
+  // The search of the computer player alone, from tour >= 1: trials only,
+  // the board left as it was. `rapide` chooses the fast search, which finds
+  // the same list.
+  Recherche rechercher(bool rapide = true);
 
   // ---- Random generator (the computer player draws from it)
   void graine(uint32_t valeur);
@@ -88,51 +151,84 @@ class Jeu {
   // throws that away, then draws again.
   void brasser();
 
-  // ---- Placement, words, scoring, harvest
-  bool lettrePrenable(int32_t lettre) const;      // the stock and opening rules
-  bool destinationPermise(int x, int y) const;    // where the current player may put a letter
+  // ---- Ranking (scores window)
+  uint32_t qualifies() const;
+  void classer();  // rang, classement, jetons, pointsJetons
+  // The playing time of player p as "mm:ss", the running turn included.
+  std::string texteTemps(uint32_t p) const;
+
+  // ---- Saved games (the outcome goes to the status strip). A loaded game
+  // waits for "Continuer" and starts a new history.
+  bool enregistrerPartie(const std::string& chemin);
+  bool chargerPartie(const std::string& chemin);
+
+ private:
+  friend class recherche::Rapide;
+  friend Recherche recherche::simple(Jeu& jeu);
+  friend Recherche recherche::rapide(Jeu& jeu);
+
+  Verdict enJeu() const;  // refused when no game is in progress
+  // What a load, an undo or a redo leaves: the board drawn again, the
+  // scores, the menu commands; the game then waits or its turn begins.
+  void apresChargement();
+  int32_t longueurChemin(int xs, int ys, int xd, int yd);
+
+  joueur& courant() { return joueurs[joueurCourant % nbJoueursMax]; }
+  using Position::courant;
+
+  // ---- Timer
+  void demarrerChrono();
+  void arreterChrono();
+
+  // ---- Placement, words, scoring, harvest (Regles.cpp)
   bool evaluerCoup(int x, int y);
   void poserLettre(int x, int y, int32_t lettre);
   void retirerLettre(int x, int y);
   void prendreLettre(joueur& j, int32_t lettre);
   void rendreLettre(joueur& j, int32_t lettre);
-  bool recoltable(int x, int y) const;
-  void recolter(int x, int y);
+  void recolterJeton(int x, int y);
   bool lettreSurSommetPrecedent(int32_t lettre) const;
   void ajouterPoints(joueur& j, int32_t n);
 
-  // ---- Moves
-  bool deplacable(int x, int y) const;
-  bool isolee(int x, int y) const;
+  // ---- Moves (Deplacements.cpp)
   void initDistances(int x, int y);
   int32_t distanceVers(int x, int y);
   bool essaiDeplacement(int xs, int ys, int xd, int yd);
   void deplacerLettre(int xs, int ys, int xd, int yd, int32_t d);
 
-  // ---- Computer player
+  // ---- Computer player, turns and end of game
   void jouerAutomate();
-  // The search of jouerAutomate alone, from tour >= 1: trials only, the board
-  // left as it was. `rapide` chooses the fast search, which finds the same list.
-  Recherche rechercher(bool rapide = true);
-  // The search jouerAutomate runs: the fast one, or the plain one it must match.
-  bool automateRapide = true;
-
-  // ---- Turns and end of game
   void finDeTour();
   void finDePartie();
-  uint32_t qualifies() const;
-
-  // ---- Ranking (scores window)
-  void classer();            // rang, classement, jetons, pointsJetons
   void mettreAJourScores();  // classer, then the scores window
-  // The playing time of player p as "mm:ss", the running turn included.
-  std::string texteTemps(uint32_t p) const;
+  void debuterPartie();      // the opening lines and the first turn of a game or play-off
 
-  // ---- Saved games
-  bool enregistrerPartie(const std::string& chemin);
-  bool chargerPartie(const std::string& chemin);
+  // ---- The log, as the messages window holds it since the last point of
+  // the history (Historique.cpp).
+  void journal(const std::string& texte);
+  void journalEtAttendre(const std::string& texte);
+  void retirerDuJournal(int32_t n);
+  void viderJournal();
 
- private:
+  // ---- History
+  struct Jalon {
+    Position position;
+    std::vector<std::string> lignes;  // log lines written since the point before
+    bool debutDeTour = true;          // a turn starts here (else: after a harvest, or the end)
+  };
+  void nouvelHistorique();
+  void jalon(bool debutDeTour);
+  bool siegeHumain(const Jalon& j) const;
+  std::size_t cibleArriere(Retour retour) const;  // historique_.size() when none
+  std::size_t cibleAvant(Retour retour) const;
+  void revenirA(std::size_t cible);
+
+  std::vector<Jalon> historique_;
+  std::size_t ici_ = 0;
+  std::vector<std::string> lignes_;
+  // Whether a game was ever started, loaded or set up in this engine.
+  bool partieVue_ = false;
+
   std::mt19937 alea_;
 };
 

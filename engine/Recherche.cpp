@@ -380,6 +380,9 @@ class Chemins {
 using AxesDesCases = std::array<std::array<Axe, 3>, nbIndices>;
 using CheminsDesCases = std::array<Chemins, nbIndices>;
 
+}  // namespace
+
+// Declared in Jeu.h: it runs its trials on the engine's own board.
 class Rapide {
  public:
   Rapide(Jeu& jeu, const IndexTrous& index, const Geometrie& geo, AxesDesCases& axes, CheminsDesCases& chemins)
@@ -673,6 +676,8 @@ class Rapide {
   Chemins::Voisins voisinsLibres_;
   std::array<bool, nbIndices> pret_{};
 };
+
+namespace {
 
 // Whether every cell is as the game makes them: a letter A..Z with an owner, or
 // nothing at all. The fast search relies on it; any other board (a hand-made

@@ -36,27 +36,6 @@ bool Jeu::lettreSurSommetPrecedent(int32_t lettre) const {
   return false;
 }
 
-// `lettre` is the character code 'A'..'Z', like every letter argument of the rules.
-bool Jeu::lettrePrenable(int32_t lettre) const {
-  if (!estLettre(lettre) || joueurCourant >= nbJoueursMax) return false;
-  if (joueurs[joueurCourant].lettres[lettre - 64] < 1) return false;
-  if (tour == 0 && (lettre == 'Q' || lettre == 'Z' || lettreSurSommetPrecedent(lettre))) return false;
-  return true;
-}
-
-bool Jeu::destinationPermise(int x, int y) const {
-  if (!plateau.valide(x, y) || joueurCourant >= nbJoueursMax) return false;
-  if (plateau.cases[x][y].proprietaire != 0) return false;
-  const joueur& j = joueurs[joueurCourant];
-  if (tour == 0) return x == j.sommetX && y == j.sommetY;
-  const int32_t moi = static_cast<int32_t>(joueurCourant) + 1;
-  for (int d = 0; d < 6; ++d) {
-    const int nx = x + plateau.dx[d], ny = y + plateau.dy[d];
-    if (plateau.valide(nx, ny) && plateau.cases[nx][ny].proprietaire == moi) return true;
-  }
-  return false;
-}
-
 void Jeu::poserLettre(int x, int y, int32_t lettre) {
   // Never over another token: the count of free cells and that token would be lost.
   if (!plateau.valide(x, y) || plateau.cases[x][y].proprietaire != 0) return;
@@ -66,7 +45,7 @@ void Jeu::poserLettre(int x, int y, int32_t lettre) {
   c.proprietaire = static_cast<int32_t>(joueurCourant) + 1;
   plateau.casesLibres -= 1;
   ecran.dessinerCellule(x, y, 0);
-  ecran.ajouterMessage(textes::lignePose(static_cast<char>(lettre), x, y), false);
+  journal(textes::lignePose(static_cast<char>(lettre), x, y));
 }
 
 void Jeu::retirerLettre(int x, int y) {
@@ -79,7 +58,7 @@ void Jeu::retirerLettre(int x, int y) {
   if (occupee) plateau.casesLibres += 1;
   ecran.dessinerCellule(x, y, 0);
   // Takes away the header, then the placement line; the separator stays last.
-  ecran.retirerMessages(2);
+  retirerDuJournal(2);
 }
 
 void Jeu::prendreLettre(joueur& j, int32_t lettre) {
@@ -103,7 +82,7 @@ bool Jeu::recoltable(int x, int y) const {
          c.valeur >= plateau.poidsDe(c.lettre);
 }
 
-void Jeu::recolter(int x, int y) {
+void Jeu::recolterJeton(int x, int y) {
   if (!recoltable(x, y) || joueurCourant >= nbJoueursMax) return;
   cellule& c = plateau.cases[x][y];
   const int32_t l = c.lettre - 64;
@@ -115,7 +94,7 @@ void Jeu::recolter(int x, int y) {
   ecran.texteStatut("");
   ecran.dessinerCellule(x, y, 0);
   ecran.dessinerReserve(j);
-  ecran.ajouterMessage(textes::ligneGain(static_cast<char>(c.lettre), x, y), false);
+  journal(textes::ligneGain(static_cast<char>(c.lettre), x, y));
   mettreAJourScores();
 }
 
@@ -133,8 +112,8 @@ bool Jeu::evaluerCoup(int x, int y) {
     plateau.essaiLmoins = 0;
     plateau.essaiBonus = 0;
   } else {
-    ecran.ajouterMessage(textes::enteteMots, false);
-    ecran.ajouterMessage(textes::filet, false);
+    journal(textes::enteteMots);
+    journal(textes::filet);
   }
   // The played cell must hold a real token of a real player; anything else
   // (a damaged board) forms no word.
@@ -217,7 +196,7 @@ bool Jeu::evaluerCoup(int x, int y) {
         totalLmoins += wLmoins;
         if (!essai) {
           const std::string texte(lu, static_cast<std::size_t>(n));
-          ecran.ajouterMessageEtAttendre(textes::ligneMot(texte, wPplus + wPmoins, wPmoins, wLmoins), false);
+          journalEtAttendre(textes::ligneMot(texte, wPplus + wPmoins, wPmoins, wLmoins));
           if (texte.size() > plusLong.size()) plusLong = texte;
           for (int i = 0; i < n; ++i) ecran.dessinerCellule(x + (s + i) * ax, y + (s + i) * ay, 0);
         }
@@ -231,8 +210,8 @@ bool Jeu::evaluerCoup(int x, int y) {
     plateau.essaiPmoins = totalPmoins;
     plateau.essaiLmoins = totalLmoins;
   } else if (trouve) {
-    ecran.ajouterMessage(textes::ligneTotal(nbMots, totalPplus + totalPmoins, totalPmoins, totalLmoins), false);
-    ecran.ajouterMessage(textes::filet, false);
+    journal(textes::ligneTotal(nbMots, totalPplus + totalPmoins, totalPmoins, totalLmoins));
+    journal(textes::filet);
     ecran.mettreAJourRecords(joueurs[joueurCourant % nbJoueursMax].nom, plusLong, totalPplus + totalPmoins,
                              totalPmoins, totalLmoins);
   }

@@ -177,7 +177,13 @@ bool Jeu::enregistrerPartie(const std::string& chemin) {
     for (char o : nom) e.octet(static_cast<uint8_t>(o));
     e.i32(j.sommetX);
     e.i32(j.sommetY);
-    for (int32_t v : j.lettres) e.i32(v);
+    // A letter taken from the stock and not yet put down is saved in the stock.
+    std::array<int32_t, 27> stock = j.lettres;
+    if (i == joueurCourant && lettreEnMain >= 'A' && lettreEnMain <= 'Z') {
+      stock[static_cast<std::size_t>(lettreEnMain - 64)] += 1;
+      stock[0] += 1;
+    }
+    for (int32_t v : stock) e.i32(v);
     e.octet(j.automate ? 1 : 0);
     e.octet(j.deplacements ? 1 : 0);
     e.i32(j.score);
@@ -275,8 +281,7 @@ bool Jeu::chargerPartie(const std::string& chemin) {
   plateau.casesLibres = c.casesLibres;
   plateau.nbPasses = c.nbPasses;
   enCours = true;
-  ecran.texteStatut(textes::chargementTermine);
-  ecran.activerContinuer(true);
+  apresChargement();
   return true;
 }
 

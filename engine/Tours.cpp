@@ -24,14 +24,15 @@ void Jeu::finDeTour() {
   ecran.activerPasserSonTour(!courant().automate);
   if (joueurCourant == 0) {
     plateau.nbPasses = 0;
-    ecran.ajouterMessage(textes::ligneVide, false);
-    ecran.ajouterMessage(textes::ligneTour(tour), false);
+    journal(textes::ligneVide);
+    journal(textes::ligneTour(tour));
     mettreAJourScores();
   }
-  ecran.ajouterMessage(textes::ligneVide, false);
-  ecran.ajouterMessage(textes::ligneJoueur(static_cast<int>(joueurCourant), courant().nom), false);
+  journal(textes::ligneVide);
+  journal(textes::ligneJoueur(static_cast<int>(joueurCourant), courant().nom));
   ecran.dessinerReserve(courant());
   if (!courant().automate) demarrerChrono();
+  jalon(true);
   ecran.demarrerTour();
 }
 
@@ -39,26 +40,29 @@ void Jeu::finDePartie() {
   enCours = false;
   const uint32_t q = qualifies();
   ecran.activerContinuer(false);
-  ecran.ajouterMessage(textes::ligneVide, false);
-  ecran.ajouterMessage(textes::finDeJeu, false);
-  ecran.ajouterMessage(textes::ligneVide, false);
-  ecran.ajouterMessage(textes::enteteQualifies, false);
-  ecran.ajouterMessage(textes::filetQualifies, false);
+  journal(textes::ligneVide);
+  journal(textes::finDeJeu);
+  journal(textes::ligneVide);
+  journal(textes::enteteQualifies);
+  journal(textes::filetQualifies);
   for (uint32_t k = 0; k < q; ++k) {
     const int32_t p = classement[k];
     if (p < 0 || p >= nbJoueursMax) continue;
-    ecran.ajouterMessage(textes::ligneQualifie(joueurs[p].nom, joueurs[p].score, jetons[p], pointsJetons[p]),
-                         false);
+    journal(textes::ligneQualifie(joueurs[p].nom, joueurs[p].score, jetons[p], pointsJetons[p]));
   }
-  ecran.ajouterMessageEtAttendre(textes::filetQualifies, false);
+  journalEtAttendre(textes::filetQualifies);
 
   if (ecran.boiteMessage(textes::questionSauvegarde, textes::titreFinJeu, Icone::Question, Boutons::OuiNon) ==
       Reponse::Oui)
     ecran.sauverMessagesSous();
-  if (q <= 1) return;
+  // The end of the game is a point of the history: undo can take its last
+  // play back.
   const char* question = q == 3 ? textes::questionDemiFinale : textes::questionFinale;
-  if (ecran.boiteMessage(question, textes::titreFinJeu, Icone::Question, Boutons::OuiNon) != Reponse::Oui)
+  if (q <= 1 ||
+      ecran.boiteMessage(question, textes::titreFinJeu, Icone::Question, Boutons::OuiNon) != Reponse::Oui) {
+    jalon(false);
     return;
+  }
 
   // Every qualifier's settings are copied before any record changes: the best
   // player becomes player 0, and so on.
@@ -83,17 +87,12 @@ void Jeu::finDePartie() {
   joueurCourant = 0;
   tour = 0;
   enCours = true;
-  ecran.viderMessages();
-  ecran.activerPasserSonTour(!joueurs[0].automate);
-  plateau.chronoActif = false;
+  lettreEnMain = 0;
+  viderJournal();
   ecran.dessinerPlateau();
   ecran.dessinerReserve(joueurs[0]);
   mettreAJourScores();
-  ecran.ajouterMessage(textes::ligneTour(0), false);
-  ecran.ajouterMessage(textes::ligneVide, false);
-  ecran.ajouterMessage(textes::ligneJoueur(0, joueurs[0].nom), false);
-  demarrerChrono();
-  ecran.demarrerTour();
+  debuterPartie();
 }
 
 }  // namespace irvad

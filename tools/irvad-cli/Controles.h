@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "Jeu.h"
+#include "Position.h"
 
 namespace irvad::controle {
 
@@ -18,7 +18,7 @@ namespace irvad::controle {
 // and the path-search marks are left out: they belong to the turn in progress.
 // With `tousLesJoueurs` false, only the records of the players in the game,
 // the ones a saved game holds.
-inline std::string etat(const Jeu& jeu, bool avecRecherche = false, bool tousLesJoueurs = true) {
+inline std::string etat(const Position& jeu, bool avecRecherche = false, bool tousLesJoueurs = true) {
   std::ostringstream o;
   o << "joueurs " << jeu.nbJoueurs << " courant " << jeu.joueurCourant << " tour " << jeu.tour << " libres "
     << jeu.plateau.casesLibres << " passes " << jeu.plateau.nbPasses << '\n';
@@ -43,10 +43,10 @@ inline std::string etat(const Jeu& jeu, bool avecRecherche = false, bool tousLes
 }
 
 // The game as a saved game holds it.
-inline std::string partie(const Jeu& jeu) { return etat(jeu, false, false); }
+inline std::string partie(const Position& jeu) { return etat(jeu, false, false); }
 
 // The first rule the game breaks, as a text; empty when it keeps them all.
-inline std::string incoherence(const Jeu& jeu) {
+inline std::string incoherence(const Position& jeu) {
   const uint32_t n = jeu.nbJoueurs;
   if (n != 2 && n != 3 && n != 6) return "nombre de joueurs " + std::to_string(n);
   if (jeu.joueurCourant >= n) return "joueur courant " + std::to_string(jeu.joueurCourant);

@@ -55,7 +55,7 @@ class EcranComptable : public EcranNul {
     std::size_t longueur = 0;
     while (longueur < 9 && texte[longueur] >= 'A' && texte[longueur] <= 'Z') ++longueur;
     if (static_cast<int>(longueur) != n) noter("ligne \"" + texte + "\" : les points ne sont pas les lettres du mot");
-    points[jeu->joueurCourant % nbJoueursMax] += n;
+    points[jeu->position().joueurCourant % nbJoueursMax] += n;
     coup_ += n;
     mots_ += 1;
   }
@@ -85,61 +85,57 @@ Bilan unePartie(const Dico& dico, uint32_t graine, const std::string& fichier, s
   jeu.graine(graine);
   constexpr std::array<uint32_t, 3> nombres = {2, 3, 6};
   const uint32_t n = nombres[alea() % 3];
-  jeu.nbJoueurs = n;
   reglages = std::to_string(n) + " joueurs";
+  std::vector<Siege> sieges;
   for (uint32_t i = 0; i < nbJoueursMax; ++i) {
-    joueur& j = jeu.joueurs[i];
-    const auto [x, y] = Jeu::sommetDe(i, n);
-    j.placerSommet(x, y);
     const auto taille = static_cast<int32_t>(5 + alea() % 5);
     const bool deplacements = alea() % 3 != 0;
-    j.reinitialiser("Auto" + std::to_string(i + 1), true, deplacements, taille);
+    sieges.push_back({"Auto" + std::to_string(i + 1), true, deplacements, taille});
     if (i < n) reglages += std::string(" ") + std::to_string(taille) + (deplacements ? "d" : "");
   }
-  jeu.nouvellePartie();
+  jeu.nouvellePartie(n, sieges);
 
   Bilan b;
   auto verifier = [&](const char* quand) {
     if (!b.defaut.empty()) return;
-    std::string d = controle::incoherence(jeu);
+    std::string d = controle::incoherence(jeu.position());
     if (d.empty()) d = ecran.defaut;
     for (uint32_t i = 0; i < n && d.empty(); ++i)
-      if (jeu.joueurs[i].score != ecran.points[i])
-        d = "joueur " + std::to_string(i + 1) + " : score " + std::to_string(jeu.joueurs[i].score) + " pour " +
+      if (jeu.position().joueurs[i].score != ecran.points[i])
+        d = "joueur " + std::to_string(i + 1) + " : score " + std::to_string(jeu.position().joueurs[i].score) + " pour " +
             std::to_string(ecran.points[i]) + " points dans le journal";
-    if (!d.empty()) b.defaut = std::string(quand) + ", tour " + std::to_string(jeu.tour) + " : " + d;
+    if (!d.empty()) b.defaut = std::string(quand) + ", tour " + std::to_string(jeu.position().tour) + " : " + d;
   };
 
-  while (jeu.enCours && b.defaut.empty()) {
-    if (jeu.tour >= toursMax) {
+  while (jeu.position().enCours && b.defaut.empty()) {
+    if (jeu.position().tour >= toursMax) {
       b.arretee = true;
       break;
     }
-    jeu.jouerAutomate();
-    jeu.finDeTour();
+    jeu.tourAutomate();
     verifier("apres le coup");
-    if (!jeu.enCours || alea() % 8 != 0) continue;
+    if (!jeu.position().enCours || alea() % 8 != 0) continue;
 
     // Saved, read back into another game and into this one: nothing changes.
-    const std::string avant = controle::partie(jeu);
+    const std::string avant = controle::partie(jeu.position());
     if (!jeu.enregistrerPartie(fichier)) {
       b.defaut = "enregistrement : " + ecran.statut;
       break;
     }
     EcranNul autreEcran;
     Jeu relue(autreEcran);
-    if (!relue.chargerPartie(fichier) || controle::partie(relue) != avant) {
-      b.defaut = "tour " + std::to_string(jeu.tour) + " : la partie relue differe";
+    if (!relue.chargerPartie(fichier) || controle::partie(relue.position()) != avant) {
+      b.defaut = "tour " + std::to_string(jeu.position().tour) + " : la partie relue differe";
       break;
     }
-    if (!jeu.chargerPartie(fichier) || controle::partie(jeu) != avant) {
-      b.defaut = "tour " + std::to_string(jeu.tour) + " : la partie rechargee differe";
+    if (!jeu.chargerPartie(fichier) || controle::partie(jeu.position()) != avant) {
+      b.defaut = "tour " + std::to_string(jeu.position().tour) + " : la partie rechargee differe";
       break;
     }
     ++b.sauvegardes;
     verifier("apres le chargement");
   }
-  b.tours = jeu.tour;
+  b.tours = jeu.position().tour;
   return b;
 }
 

@@ -33,6 +33,10 @@ class EcranTexte : public EcranNul {
   void retirerMessages(int32_t n) override {
     for (int32_t i = 0; i < n && enAttente_.size() >= 2; ++i) enAttente_.erase(enAttente_.end() - 2);
   }
+  // Lines already printed stay printed: undo takes back only those held.
+  void retirerDerniersMessages(int32_t n) override {
+    for (int32_t i = 0; i < n && !enAttente_.empty(); ++i) enAttente_.pop_back();
+  }
   void texteStatut(const std::string& texte) override { statut = texte; }
   Reponse boiteMessage(const std::string& texte, const std::string&, Icone, Boutons b) override {
     if (b == Boutons::Ok) return Reponse::Ok;

@@ -83,13 +83,14 @@ constexpr uint32_t toursMax = 1000;
 
 void afficherClassement(Jeu& jeu) {
   jeu.classer();
+  const Position& pos = jeu.position();
   std::cout << "\nClassement final\n";
-  for (uint32_t k = 0; k < jeu.nbJoueurs; ++k) {
-    const int32_t p = jeu.classement[k];
+  for (uint32_t k = 0; k < pos.nbJoueurs; ++k) {
+    const int32_t p = pos.classement[k];
     if (p < 0) continue;
-    const joueur& j = jeu.joueurs[p];
+    const joueur& j = pos.joueurs[p];
     std::cout << k + 1 << ". "
-              << cp1252::versUtf8(textes::ligneQualifie(j.nom, j.score, jeu.jetons[p], jeu.pointsJetons[p]))
+              << cp1252::versUtf8(textes::ligneQualifie(j.nom, j.score, pos.jetons[p], pos.pointsJetons[p]))
               << " " << textes::couleurs[p] << '\n';
   }
 }
@@ -137,29 +138,19 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
   // stands still, so every thinking time stays 0.
   if (graine) jeu.horloge = [] { return int64_t{0}; };
   jeu.graine(graine ? *graine : static_cast<uint32_t>(std::time(nullptr)));
-  jeu.nbJoueurs = n;
-  for (uint32_t i = 0; i < nbJoueursMax; ++i) {
-    joueur& j = jeu.joueurs[i];
-    const auto [x, y] = Jeu::sommetDe(i, n);
-    j.placerSommet(x, y);
-    j.reinitialiser(j.nom, true, deplacements, taille);
-  }
-  jeu.nouvellePartie();
-  ecran.ajouterMessage(textes::ligneTour(0), false);
-  ecran.ajouterMessage(textes::ligneVide, false);
-  ecran.ajouterMessage(textes::ligneJoueur(0, jeu.joueurs[0].nom), false);
+  std::vector<Siege> sieges;
+  for (const joueur& j : jeu.position().joueurs) sieges.push_back({j.nom, true, deplacements, taille});
+  jeu.nouvellePartie(n, sieges);
   ecran.valider();
-  ecran.tourDemande = true;
   int code = 0;
   for (int64_t joues = 0; ecran.tourDemande && (!coups || joues < *coups); ++joues) {
-    if (jeu.tour >= toursMax) {
+    if (jeu.position().tour >= toursMax) {
       std::cout << "erreur: partie arrêtée après " << toursMax << " tours\n";
       code = 1;
       break;
     }
     ecran.tourDemande = false;
-    jeu.jouerAutomate();
-    jeu.finDeTour();
+    jeu.tourAutomate();
     ecran.valider();
   }
   afficherClassement(jeu);
