@@ -40,6 +40,9 @@ void EcranFenetres::ajouterMessageEtAttendre(const std::string& t, bool effacer)
 void EcranFenetres::retirerMessages(int32_t n) {
   if (messages) messages->retirerMessages(n);
 }
+void EcranFenetres::retirerDerniersMessages(int32_t n) {
+  if (messages) messages->retirerDerniersMessages(n);
+}
 void EcranFenetres::viderMessages() {
   if (messages) messages->viderMessages();
 }
@@ -90,6 +93,9 @@ Reponse EcranFenetres::boiteMessage(const std::string& t, const std::string& tit
 
 void EcranFenetres::demarrerTour() {
   if (plateau) plateau->demarrerTour();
+}
+void EcranFenetres::coupCompte() {
+  if (plateau) plateau->coupCompte();
 }
 
 void EcranFenetres::dicoOuvrir(int32_t maximum) {

@@ -30,7 +30,6 @@ const char* const texteContinuer =
 const QString titreNormal = QStringLiteral("Irvad");
 const QString titrePause = QStringLiteral("Irvad [PAUSE]");
 
-bool estLettre(int lettre) { return lettre >= 'A' && lettre <= 'Z'; }
 bool dansGrille(int v) { return v >= 0 && v <= 10; }
 
 // A file name as the engine's file functions take it (the system's 8-bit form).
@@ -169,6 +168,13 @@ void TfrmPlateau::creerMenus() {
                                  QKeySequence(Qt::ALT | Qt::Key_I), &TfrmPlateau::RubriqueInterrompreClick);
   RubriqueInterrompre->setEnabled(false);
   MenuPartie->addSeparator();
+  RubriqueAnnuler = rubrique(MenuPartie, "RubriqueAnnuler", "&Annuler le coup", QKeySequence(Qt::CTRL | Qt::Key_Z),
+                             &TfrmPlateau::RubriqueAnnulerClick);
+  RubriqueRetablir = rubrique(MenuPartie, "RubriqueRetablir", "&Rétablir", QKeySequence(Qt::CTRL | Qt::Key_Y),
+                              &TfrmPlateau::RubriqueRetablirClick);
+  RubriqueAnnuler->setEnabled(false);
+  RubriqueRetablir->setEnabled(false);
+  MenuPartie->addSeparator();
   RubriqueQuitter = rubrique(MenuPartie, "RubriqueQuitter", "&Quitter", QKeySequence(Qt::ALT | Qt::Key_F4),
                              &TfrmPlateau::RubriqueQuitterClick);
 
@@ -197,23 +203,6 @@ void TfrmPlateau::creerMenus() {
 
   qApp->installEventFilter(new ClavierMenus(*this));
 
-  // The open and save dialogs, built once and kept with their folder.
-  const QStringList filtres = {QStringLiteral("Parties (*.ivd)"), QStringLiteral("Tous fichiers (*)")};
-  OpenDialog = new QFileDialog(this, QStringLiteral("Ouvrir une partie sauvegardée"));
-  OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
-  OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
-  OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
-  OpenDialog->setFileMode(QFileDialog::ExistingFile);
-  OpenDialog->setNameFilters(filtres);
-  OpenDialog->setDefaultSuffix(QStringLiteral("ivd"));
-  SaveDialog = new QFileDialog(this);
-  SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
-  SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
-  SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
-  SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-  SaveDialog->setFileMode(QFileDialog::AnyFile);
-  SaveDialog->setNameFilters(filtres);
-  SaveDialog->setDefaultSuffix(QStringLiteral("ivd"));
   if (!executerDialogue) {
     executerDialogue = [](QFileDialog& dialogue) {
       if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return QString();
@@ -228,6 +217,39 @@ void TfrmPlateau::creerMenus() {
   setWindowTitle(titreNormal);
 }
 
+QFileDialog& TfrmPlateau::OpenDialog() {
+  if (dialogueOuvrir_ == nullptr) {
+    dialogueOuvrir_ = new QFileDialog(this, QStringLiteral("Ouvrir une partie sauvegardée"));
+    dialogueOuvrir_->setObjectName(QStringLiteral("OpenDialog"));
+    dialogueOuvrir_->setOption(QFileDialog::DontUseNativeDialog);
+    dialogueOuvrir_->setAcceptMode(QFileDialog::AcceptOpen);
+    dialogueOuvrir_->setFileMode(QFileDialog::ExistingFile);
+    dialogueOuvrir_->setNameFilters({QStringLiteral("Parties (*.ivd)"), QStringLiteral("Tous fichiers (*)")});
+    dialogueOuvrir_->setDefaultSuffix(QStringLiteral("ivd"));
+  }
+  return *dialogueOuvrir_;
+}
+
+QFileDialog& TfrmPlateau::SaveDialog() {
+  if (dialogueEnregistrer_ == nullptr) {
+    dialogueEnregistrer_ = new QFileDialog(this);
+    dialogueEnregistrer_->setObjectName(QStringLiteral("SaveDialog"));
+    dialogueEnregistrer_->setOption(QFileDialog::DontUseNativeDialog);
+    dialogueEnregistrer_->setOption(QFileDialog::DontConfirmOverwrite);
+    dialogueEnregistrer_->setAcceptMode(QFileDialog::AcceptSave);
+    dialogueEnregistrer_->setFileMode(QFileDialog::AnyFile);
+    dialogueEnregistrer_->setNameFilters({QStringLiteral("Parties (*.ivd)"), QStringLiteral("Tous fichiers (*)")});
+    dialogueEnregistrer_->setDefaultSuffix(QStringLiteral("ivd"));
+  }
+  return *dialogueEnregistrer_;
+}
+
+void TfrmPlateau::actualiserAnnuler() {
+  if (RubriqueAnnuler == nullptr) return;
+  RubriqueAnnuler->setEnabled(!occupe() && jeu.peutAnnuler(Retour::TourHumain));
+  RubriqueRetablir->setEnabled(!occupe() && jeu.peutRetablir(Retour::TourHumain));
+}
+
 void TfrmPlateau::activerPasserSonTour(bool actif) {
   if (RubriquePasserSonTour != nullptr) RubriquePasserSonTour->setEnabled(actif);
 }
@@ -237,6 +259,7 @@ void TfrmPlateau::activerContinuer(bool actif) {
 }
 
 void TfrmPlateau::MenuPartieClick() {
+  actualiserAnnuler();
   if (Timer.isActive()) {
     RubriqueInterrompre->setEnabled(true);
     RubriqueInterrompreClick();
@@ -265,16 +288,15 @@ void TfrmPlateau::FormShow() {
 void TfrmPlateau::demarrerTour() {
   action = 0;
   ChangerEtape(1);
+  actualiserAnnuler();
 }
 
 void TfrmPlateau::demarrerAutomate() {
-  if (jeu.plateau.chronoActif) {
+  if (jeu.position().plateau.chronoActif) {
     // The turn has just been started by a command: the computer plays now.
     texteStatut(std::string());
-    ++occupe_;
-    jeu.jouerAutomate();
-    jeu.finDeTour();
-    --occupe_;
+    const Occupation o(*this);
+    jeu.tourAutomate();
     return;
   }
   activerContinuer(true);
@@ -289,7 +311,7 @@ void TfrmPlateau::demarrerAutomate() {
 }
 
 void TfrmPlateau::lacherEnMain() {
-  if (etape == 2 && action == 1 && estLettre(lettreChoisie)) jeu.rendreLettre(jeu.courant(), lettreChoisie);
+  if (jeu.position().lettreEnMain != 0) jeu.rendre();
   if (dansGrille(survolX) && dansGrille(survolY)) dessinerCellule(survolX, survolY, 0);
   if (dansGrille(sourceX) && dansGrille(sourceY)) dessinerCellule(sourceX, sourceY, 0);
   if (etape == 1) effacerLettreChoisie(false);
@@ -310,15 +332,13 @@ void TfrmPlateau::TimerTimer() {
 }
 
 void TfrmPlateau::RubriqueContinuerClick() {
-  if (occupe() || !jeu.enCours) return;
+  if (occupe() || !jeu.position().enCours) return;
   // The delay, if one was running, is over: it must not start the turn again.
   Timer.stop();
   if (RubriqueInterrompre != nullptr) RubriqueInterrompre->setEnabled(false);
   setWindowTitle(titreNormal);
   lacherEnMain();
-  jeu.demarrerChrono();
-  action = 0;
-  ChangerEtape(1);
+  jeu.continuer();
 }
 
 void TfrmPlateau::RubriqueInterrompreClick() {
@@ -334,20 +354,15 @@ void TfrmPlateau::RubriqueInterrompreClick() {
 void TfrmPlateau::RubriqueNouvelleClick() {
   if (occupe()) return;
   jeu.graine(static_cast<uint32_t>(jeu.horloge()));
-  if (ouvrirJoueurs && !ouvrirJoueurs(true)) return;
+  std::optional<Tablee> tablee = jeu.tablee();
+  if (ouvrirJoueurs) tablee = ouvrirJoueurs(true);
+  if (!tablee) return;
   if (occupe()) return;  // the dialog's own wait let a computer turn start
   lacherEnMain();
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
   setWindowTitle(titreNormal);
-  jeu.nouvellePartie();
-  activerPasserSonTour(!jeu.courant().automate);
-  jeu.ecran.ajouterMessage(textes::ligneTour(jeu.tour), false);
-  jeu.ecran.ajouterMessage(textes::ligneVide, false);
-  jeu.ecran.ajouterMessage(textes::ligneJoueur(static_cast<int>(jeu.joueurCourant), jeu.courant().nom), false);
-  jeu.demarrerChrono();
-  action = 0;
-  ChangerEtape(1);
+  jeu.nouvellePartie(*tablee);
 }
 
 bool TfrmPlateau::ouvrirPartie(const QString& fichier) {
@@ -359,18 +374,16 @@ bool TfrmPlateau::ouvrirPartie(const QString& fichier) {
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
   if (chargerMessages) chargerMessages(fichier + QStringLiteral(".txt"));
-  activerPasserSonTour(!jeu.courant().automate);
-  jeu.plateau.chronoActif = false;
-  jeu.plateau.chronoDebut = 0;  // the time of the game before is not counted in this one
-  dessinerPlateau();
-  dessinerReserve(jeu.courant());
-  jeu.mettreAJourScores();
+  // "Enregistrer" now writes over the game opened, not over the file last
+  // chosen for another game.
+  fichierSauvegarde_ = fichier;
+  actualiserAnnuler();
   return true;
 }
 
 void TfrmPlateau::RubriqueOuvrirClick() {
-  if (occupe() || OpenDialog == nullptr) return;
-  const QString fichier = executerDialogue(*OpenDialog);
+  if (occupe()) return;
+  const QString fichier = executerDialogue(OpenDialog());
   if (fichier.isEmpty()) return;
   // A file that cannot be read leaves its reason in the status strip and the
   // game in play as it was.
@@ -384,38 +397,45 @@ void TfrmPlateau::RubriqueEnregistrerClick() {
     return;
   }
   // A letter taken from the stock and not yet placed is saved in the stock.
-  joueur& j = jeu.courant();
-  const bool enMain = etape == 2 && action == 1 && estLettre(lettreChoisie);
-  if (enMain) {
-    j.lettres[static_cast<std::size_t>(lettreChoisie - 64)] += 1;
-    j.lettres[0] += 1;
-  }
   jeu.enregistrerPartie(nomSysteme(fichierSauvegarde_));
-  if (enMain) {
-    j.lettres[static_cast<std::size_t>(lettreChoisie - 64)] -= 1;
-    j.lettres[0] -= 1;
-  }
   if (enregistrerMessages && sauverMessages) sauverMessages(fichierSauvegarde_ + QStringLiteral(".txt"));
 }
 
 void TfrmPlateau::RubriqueEnregistrerSousClick() {
-  if (occupe() || SaveDialog == nullptr) return;
-  const QString fichier = executerDialogue(*SaveDialog);
+  if (occupe()) return;
+  const QString fichier = executerDialogue(SaveDialog());
   if (fichier.isEmpty()) return;
   fichierSauvegarde_ = fichier;
   RubriqueEnregistrerClick();
 }
 
 void TfrmPlateau::RubriquePasserSonTourClick() {
-  if (occupe() || !jeu.enCours || jeu.tour == 0 || automateAuTrait()) return;
+  if (occupe() || automateAuTrait() || !jeu.peutPasser()) return;
   // The letter in hand goes back to the stock before the turn ends.
   lacherEnMain();
-  lettreDeplacee = 0;
-  lettreChoisie = 0;
-  jeu.plateau.nbPasses += 1;
-  ++occupe_;
-  jeu.finDeTour();
-  --occupe_;
+  const Occupation o(*this);
+  jeu.passer();
+}
+
+void TfrmPlateau::RubriqueAnnulerClick() {
+  if (occupe() || !jeu.peutAnnuler(Retour::TourHumain)) return;
+  // A delay running towards a computer's turn stops with the turn it was for.
+  Timer.stop();
+  RubriqueInterrompre->setEnabled(false);
+  setWindowTitle(titreNormal);
+  lacherEnMain();
+  const Occupation o(*this);
+  jeu.annuler(Retour::TourHumain);
+}
+
+void TfrmPlateau::RubriqueRetablirClick() {
+  if (occupe() || !jeu.peutRetablir(Retour::TourHumain)) return;
+  Timer.stop();
+  RubriqueInterrompre->setEnabled(false);
+  setWindowTitle(titreNormal);
+  lacherEnMain();
+  const Occupation o(*this);
+  jeu.retablir(Retour::TourHumain);
 }
 
 void TfrmPlateau::RubriqueQuitterClick() { close(); }

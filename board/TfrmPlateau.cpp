@@ -165,16 +165,16 @@ void TfrmPlateau::lettreHexagone(int x, int y, char lettre, int32_t nombre, int 
 }
 
 void TfrmPlateau::dessinerCellule(int r, int c, Couleur texte) {
-  if (!jeu.plateau.valide(r, c)) return;
+  if (!jeu.position().plateau.valide(r, c)) return;
   const QPoint a = ancreCellule(r, c);
-  const cellule& cel = jeu.plateau.cases[r][c];
+  const cellule& cel = jeu.position().plateau.cases[r][c];
   const int k = cel.proprietaire >= 0 && cel.proprietaire <= 6 ? cel.proprietaire : 0;
   hexagone(a.x(), a.y(), k);
   if (!estLettre(cel.lettre)) return;
   QColor couleur(Qt::black);
   if (texte != 0) {
     couleur = QColor::fromRgb(static_cast<QRgb>(texte));
-  } else if (static_cast<uint32_t>(cel.valeur) >= static_cast<uint32_t>(jeu.plateau.poids[cel.lettre - 64])) {
+  } else if (static_cast<uint32_t>(cel.valeur) >= static_cast<uint32_t>(jeu.position().plateau.poids[cel.lettre - 64])) {
     couleur = couleursFoncees[static_cast<std::size_t>(k)];
   }
   lettreHexagone(a.x(), a.y(), static_cast<char>(cel.lettre), cel.valeur, k, couleur);
@@ -206,7 +206,7 @@ void TfrmPlateau::dessinerPoids() {
   for (int l = 0; l < 26; ++l) {
     const QPoint a = ancrePoids(l);
     hexagone(a.x(), a.y(), 0);
-    lettreHexagone(a.x(), a.y(), static_cast<char>('A' + l), jeu.plateau.poids[static_cast<std::size_t>(l + 1)], 0,
+    lettreHexagone(a.x(), a.y(), static_cast<char>('A' + l), jeu.position().plateau.poids[static_cast<std::size_t>(l + 1)], 0,
                    Qt::black);
   }
 }
@@ -223,12 +223,12 @@ void TfrmPlateau::dessinerReserve(const joueur& j) {
 
 void TfrmPlateau::dessinerPlateau() {
   for (int r = 0; r <= 10; ++r)
-    for (int c = jeu.plateau.ligneMin[static_cast<std::size_t>(r)]; c <= jeu.plateau.ligneMax[static_cast<std::size_t>(r)];
+    for (int c = jeu.position().plateau.ligneMin[static_cast<std::size_t>(r)]; c <= jeu.position().plateau.ligneMax[static_cast<std::size_t>(r)];
          ++c)
       dessinerCellule(r, c, 0);
   dessinerCoordonnees();
   dessinerPoids();
-  dessinerReserve(jeu.joueurs[jeu.joueurCourant % nbJoueursMax]);
+  dessinerReserve(jeu.position().joueurs[jeu.position().joueurCourant % nbJoueursMax]);
 }
 
 void TfrmPlateau::dessinerStatut() {
@@ -366,21 +366,21 @@ std::optional<std::pair<int, int>> TfrmPlateau::toucheCellule(int X, int Y) {
 
 // ---------------------------------------------------------------- mouse play
 
-bool TfrmPlateau::automateAuTrait() const { return jeu.joueurs[jeu.joueurCourant % nbJoueursMax].automate; }
+bool TfrmPlateau::automateAuTrait() const { return jeu.position().joueurs[jeu.position().joueurCourant % nbJoueursMax].automate; }
 
 // The mouse plays only in steps 1 and 2 of a human turn of a game in
 // progress: not during a computer's turn, not while a play is being scored,
 // and not once the game is over (the last turn may have left step 1).
 bool TfrmPlateau::joueurHumainAuTrait() const {
-  return jeu.enCours && jeu.joueurCourant < nbJoueursMax && !occupe() && !automateAuTrait() &&
+  return jeu.position().enCours && jeu.position().joueurCourant < nbJoueursMax && !occupe() && !automateAuTrait() &&
          (etape == 1 || etape == 2);
 }
 
 void TfrmPlateau::effacerLettreChoisie(bool garder) {
   if (estLettre(lettreChoisie)) {
     const int l = lettreChoisie - 'A';
-    const int32_t n = jeu.courant().lettres[static_cast<std::size_t>(l + 1)];
-    const int k = n > 0 ? static_cast<int>(jeu.joueurCourant) + 1 : 0;
+    const int32_t n = jeu.position().courant().lettres[static_cast<std::size_t>(l + 1)];
+    const int k = n > 0 ? static_cast<int>(jeu.position().joueurCourant) + 1 : 0;
     const QPoint a = ancreReserve(l);
     hexagone(a.x(), a.y(), k);
     lettreHexagone(a.x(), a.y(), lettreChoisie, n, k, Qt::black);
@@ -429,9 +429,9 @@ void TfrmPlateau::ChangerEtape(int e) {
 
 void TfrmPlateau::FormMouseMove(int X, int Y) {
   if (!joueurHumainAuTrait()) return;
-  joueur& j = jeu.courant();
-  const int32_t moi = static_cast<int32_t>(jeu.joueurCourant) + 1;
+  const int32_t moi = static_cast<int32_t>(jeu.position().joueurCourant) + 1;
 
+  const joueur& j = jeu.position().courant();
   if (etape == 1) {
     if (const auto l = toucheReserve(X, Y)) {
       texteStatut(cp1252::depuisUtf8(textePlacer));
@@ -448,7 +448,7 @@ void TfrmPlateau::FormMouseMove(int X, int Y) {
       }
       return;
     }
-    texteStatut(cp1252::depuisUtf8(jeu.tour == 0 ? texteSommet : texteDeplacer));
+    texteStatut(cp1252::depuisUtf8(jeu.position().tour == 0 ? texteSommet : texteDeplacer));
     effacerLettreChoisie(false);
     const auto cel = toucheCellule(X, Y);
     if (!cel) {
@@ -457,7 +457,7 @@ void TfrmPlateau::FormMouseMove(int X, int Y) {
     }
     const auto [r, c] = *cel;
     if (r == survolX && c == survolY) return;
-    const cellule& k = jeu.plateau.cases[r][c];
+    const cellule& k = jeu.position().plateau.cases[r][c];
     if (k.proprietaire == moi && k.valeur > 0) {
       const int v = (jeu.recoltable(r, c) ? 1 : 0) + (jeu.deplacable(r, c) ? 2 : 0);
       if (v == 0) {
@@ -500,21 +500,14 @@ void TfrmPlateau::FormMouseMove(int X, int Y) {
       destX = destY = -1;
     }
   } else if (action == 2) {
-    if (jeu.plateau.distancesValides) {
-      destX = destY = -1;
+    ok = static_cast<bool>(jeu.cheminLibre(sourceX, sourceY, r, c));
+    if (ok) {
+      destX = r;
+      destY = c;
+      hexagone(a.x(), a.y(), moi);
+      montrerCurseur(lettreDeplacee - 64);
     } else {
-      jeu.initDistances(r, c);
-      const int32_t d = jeu.distanceVers(sourceX, sourceY);
-      ok = d != 0 && jeu.plateau.valide(sourceX, sourceY) && jeu.plateau.cases[sourceX][sourceY].valeur >= d;
-      if (ok) {
-        destX = r;
-        destY = c;
-        hexagone(a.x(), a.y(), moi);
-        montrerCurseur(lettreDeplacee - 64);
-      } else {
-        destX = destY = -1;
-      }
-      jeu.plateau.distancesValides = false;
+      destX = destY = -1;
     }
   }
   if (jeu.recoltable(r, c)) {
@@ -530,12 +523,10 @@ void TfrmPlateau::FormMouseMove(int X, int Y) {
 
 void TfrmPlateau::FormMouseUp(Qt::MouseButton bouton) {
   if (!joueurHumainAuTrait()) return;
-  joueur& j = jeu.courant();
   const bool survolValide = dansGrille(survolX) && dansGrille(survolY);
 
   if (etape == 1) {
-    if (estLettre(lettreChoisie) && j.lettres[static_cast<std::size_t>(lettreChoisie - 64)] > 0) {
-      jeu.prendreLettre(j, lettreChoisie);
+    if (estLettre(lettreChoisie) && jeu.prendre(lettreChoisie)) {
       action = 1;
       ChangerEtape(2);
       return;
@@ -550,58 +541,37 @@ void TfrmPlateau::FormMouseUp(Qt::MouseButton bouton) {
       }
     } else if (bouton == Qt::RightButton) {
       if (jeu.recoltable(survolX, survolY)) {
-        ++occupe_;
+        const Occupation o(*this);
         jeu.recolter(survolX, survolY);
-        --occupe_;
         survolX = survolY = -1;
       }
     }
     return;
   }
 
-  // Step 2.
+  // Step 2. A play that counts ends the turn from inside the engine
+  // (coupCompte, then the next turn); one that forms no word leaves the
+  // letter in hand.
   if (bouton == Qt::LeftButton) {
     if (!dansGrille(destX) || !dansGrille(destY)) return;
-    bool joue = false;
-    ++occupe_;
+    const Occupation o(*this);
     if (action == 1) {
-      jeu.poserLettre(destX, destY, lettreChoisie);
-      if (jeu.tour == 0) {
-        joue = true;
-      } else if (jeu.evaluerCoup(destX, destY)) {
-        joue = true;
-      } else {
-        jeu.retirerLettre(destX, destY);
+      if (!jeu.poser(destX, destY)) {
         survolX = survolY = destX = destY = -1;
-        dessinerReserve(j);
+        dessinerReserve(jeu.position().courant());
       }
-    } else if (action == 2 && !jeu.plateau.distancesValides) {
-      jeu.initDistances(destX, destY);
-      const int32_t d = jeu.distanceVers(sourceX, sourceY);
-      const bool refuse = d == 0 || !jeu.plateau.valide(sourceX, sourceY) ||
-                          d > jeu.plateau.cases[sourceX][sourceY].valeur ||
-                          !jeu.essaiDeplacement(sourceX, sourceY, destX, destY);
-      jeu.plateau.distancesValides = false;
-      if (!refuse) {
-        jeu.deplacerLettre(sourceX, sourceY, destX, destY, d);
-        jeu.evaluerCoup(destX, destY);
-        joue = true;
-      }
+    } else if (action == 2) {
+      jeu.deplacer(sourceX, sourceY, destX, destY);
     }
-    if (joue) {
-      action = 0;
-      ChangerEtape(3);
-      jeu.finDeTour();
-    }
-    --occupe_;
     return;
   }
   if (bouton != Qt::RightButton) return;
 
   if (survolValide && jeu.recoltable(survolX, survolY)) {
-    ++occupe_;
-    jeu.recolter(survolX, survolY);
-    --occupe_;
+    {
+      const Occupation o(*this);
+      jeu.recolter(survolX, survolY);
+    }
     if (action == 2 && survolX == sourceX && survolY == sourceY) {
       dessinerCellule(survolX, survolY, 0);
       action = 0;
@@ -612,7 +582,7 @@ void TfrmPlateau::FormMouseUp(Qt::MouseButton bouton) {
   }
   if (action == 1) {
     if (survolX != -1 && survolY != -1) dessinerCellule(survolX, survolY, 0);
-    jeu.rendreLettre(j, lettreChoisie);
+    jeu.rendre();
     action = 0;
     ChangerEtape(1);
   } else if (action == 2) {
@@ -620,6 +590,11 @@ void TfrmPlateau::FormMouseUp(Qt::MouseButton bouton) {
     action = 0;
     ChangerEtape(1);
   }
+}
+
+void TfrmPlateau::coupCompte() {
+  action = 0;
+  ChangerEtape(3);
 }
 
 }  // namespace irvad

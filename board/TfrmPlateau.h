@@ -76,8 +76,9 @@ class TfrmPlateau : public QMainWindow {
 
   // ---- What the other windows provide; the program's start-up wires them.
   // The player set-up dialog; the argument is true before a new game (the
-  // number may change, the defaults are offered). True when confirmed.
-  std::function<bool(bool avantNouvellePartie)> ouvrirJoueurs;
+  // number may change, the defaults are offered, and the seats chosen are
+  // given back for the new game). Empty when cancelled.
+  std::function<std::optional<Tablee>(bool avantNouvellePartie)> ouvrirJoueurs;
   std::function<void()> ouvrirAutomates;
   std::function<void()> ouvrirRecords;
   std::function<void()> ouvrirAide;
@@ -104,6 +105,8 @@ class TfrmPlateau : public QMainWindow {
   void activerContinuer(bool actif);
   // Nothing in hand, then the first step of the next turn.
   void demarrerTour();
+  // A play has been scored: the scoring step until the turn ends.
+  void coupCompte();
 
   // ---- Drawing primitives at an anchor point.
   void hexagone(int x, int y, int k);
@@ -133,6 +136,8 @@ class TfrmPlateau : public QMainWindow {
   void RubriquePasserSonTourClick();
   void RubriqueContinuerClick();
   void RubriqueInterrompreClick();
+  void RubriqueAnnulerClick();
+  void RubriqueRetablirClick();
   void RubriqueQuitterClick();
   void RubriqueJoueursClick();
   void RubriqueAutomatesClick();
@@ -166,6 +171,8 @@ class TfrmPlateau : public QMainWindow {
   QAction* RubriquePasserSonTour = nullptr;
   QAction* RubriqueContinuer = nullptr;
   QAction* RubriqueInterrompre = nullptr;
+  QAction* RubriqueAnnuler = nullptr;
+  QAction* RubriqueRetablir = nullptr;
   QAction* RubriqueQuitter = nullptr;
   QAction* RubriqueJoueurs = nullptr;
   QAction* RubriqueAutomates = nullptr;
@@ -173,8 +180,10 @@ class TfrmPlateau : public QMainWindow {
   QAction* RubriqueRecords = nullptr;
   QAction* RubriqueAide = nullptr;
   QAction* RubriqueAPropos = nullptr;
-  QFileDialog* OpenDialog = nullptr;
-  QFileDialog* SaveDialog = nullptr;
+  // The open and save dialogs, built when first used and then kept with
+  // their folder.
+  QFileDialog& OpenDialog();
+  QFileDialog& SaveDialog();
   // Runs the open or save dialog and gives the file chosen, empty when
   // cancelled; tests put their own choice in its place.
   std::function<QString(QFileDialog& dialogue)> executerDialogue;
@@ -187,7 +196,7 @@ class TfrmPlateau : public QMainWindow {
   // The cursor of a number 1..29 (the standard arrow for any other); the
   // images are drawn once and kept for the whole run.
   static QCursor curseurNumero(int numero);
-  // The name of the file last chosen in the save dialog (empty before).
+  // The file "&Enregistrer" writes to: the game last opened or saved (empty before).
   QString fichierSauvegarde() const { return fichierSauvegarde_; }
 
  protected:
@@ -212,6 +221,25 @@ class TfrmPlateau : public QMainWindow {
   // The game's own work (a play being scored, a computer turn) is running:
   // commands that would start or end a turn wait until it is done.
   bool occupe() const { return occupe_ > 0; }
+  // Marks the window busy for the time of an engine action.
+  class Occupation {
+   public:
+    explicit Occupation(TfrmPlateau& f) : f_(f) {
+      ++f_.occupe_;
+      f_.actualiserAnnuler();
+    }
+    ~Occupation() {
+      --f_.occupe_;
+      f_.actualiserAnnuler();
+    }
+    Occupation(const Occupation&) = delete;
+    Occupation& operator=(const Occupation&) = delete;
+
+   private:
+    TfrmPlateau& f_;
+  };
+  // Undo and redo are offered when the game is not busy and there is something to take back or play again.
+  void actualiserAnnuler();
 
   QImage image_;
   QFont policeLettres_;
@@ -222,6 +250,8 @@ class TfrmPlateau : public QMainWindow {
   int occupe_ = 0;
   bool premierAffichage_ = true;
   QString fichierSauvegarde_;
+  QFileDialog* dialogueOuvrir_ = nullptr;
+  QFileDialog* dialogueEnregistrer_ = nullptr;
 };
 
 }  // namespace irvad

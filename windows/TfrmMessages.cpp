@@ -194,6 +194,13 @@ void TfrmMessages::retirerMessages(int32_t n) {
   if (change) afficherTout();
 }
 
+void TfrmMessages::retirerDerniersMessages(int32_t n) {
+  const auto k = static_cast<std::size_t>(std::clamp<int64_t>(n, 0, static_cast<int64_t>(lignes_.size())));
+  if (k == 0) return;
+  lignes_.resize(lignes_.size() - k);
+  afficherTout();
+}
+
 void TfrmMessages::viderMessages() {
   lignes_.clear();
   Memo->clear();

@@ -50,6 +50,8 @@ class TfrmMessages : public QDialog {
   // n times: removes the line just before the last one. Nothing happens once
   // fewer than two lines remain, nor for n <= 0.
   void retirerMessages(int32_t n);
+  // The last n lines go (undo takes back the lines of the turns it undoes).
+  void retirerDerniersMessages(int32_t n);
   void viderMessages();
   // The hint of the log (the legend of the word lines' columns).
   void definirLegende(const std::string& texte);

@@ -208,11 +208,12 @@ void TfrmNomJoueurs::poserImage(int siege, int n) {
 
 void TfrmNomJoueurs::FormShow() {
   RadioGroupJoueurs->setEnabled(nombreModifiable);
-  const int n = jeu_.nbJoueurs == 2 ? 2 : jeu_.nbJoueurs == 3 ? 3 : 6;
+  const uint32_t nombre = jeu_.position().nbJoueurs;
+  const int n = nombre == 2 ? 2 : nombre == 3 ? 3 : 6;
   choixNombre_->button(n)->setChecked(true);
   RadioGroupJoueursClick();
   for (int s = 1; s <= nbJoueursMax; ++s) {
-    const joueur& j = jeu_.joueurs[s - 1];
+    const joueur& j = jeu_.position().joueurs[static_cast<std::size_t>(s - 1)];
     Rangee& r = rangees_[s - 1];
     r.edit->setText(QString::fromStdString(cp1252::versUtf8(j.nom)));
     r.automate->setChecked(j.automate);
@@ -241,29 +242,33 @@ void TfrmNomJoueurs::RadioGroupJoueursClick() {
   rangees_[0].edit->setFocus();
 }
 
-void TfrmNomJoueurs::Button1Click() {
-  jeu_.nbJoueurs = static_cast<uint32_t>(nombreChoisi());
-  for (uint32_t i = 0; i < jeu_.nbJoueurs; ++i) {
-    joueur& j = jeu_.joueurs[i];
+Tablee TfrmNomJoueurs::choix() const {
+  Tablee t{static_cast<uint32_t>(nombreChoisi()), {}};
+  for (uint32_t i = 0; i < t.nombre; ++i) {
     const Rangee& r = rangees_[i];
     std::string nom = cp1252::depuisUtf8(r.edit->text().toStdString());
     if (nom.size() > longueurNom) nom.resize(longueurNom);
-    j.nom = nom;
-    j.automate = r.automate->isChecked();
-    j.deplacements = r.deplacements->isChecked();
+    Siege s{nom, r.automate->isChecked(), r.deplacements->isChecked(), Parametres::tailleMin};
     for (int l = 0; l < 5; ++l)
-      if (r.longueurs[l]->isChecked()) j.tailleMax = l + Parametres::tailleMin;
-    const auto [x, y] = Jeu::sommetDe(i, jeu_.nbJoueurs);
-    j.placerSommet(x, y);
+      if (r.longueurs[static_cast<std::size_t>(l)]->isChecked()) s.tailleMax = l + Parametres::tailleMin;
+    t.sieges.push_back(s);
   }
-  jeu_.mettreAJourScores();
+  return t;
 }
 
-bool TfrmNomJoueurs::executer(Jeu& jeu, const Parametres& parametres, QWidget* parent, bool avantNouvellePartie) {
+// During a game the choices go to the players now; before a new game the
+// board window gives them to the new game.
+void TfrmNomJoueurs::Button1Click() {
+  if (!nombreModifiable) jeu_.reglerJoueurs(choix());
+}
+
+std::optional<Tablee> TfrmNomJoueurs::executer(Jeu& jeu, const Parametres& parametres, QWidget* parent,
+                                              bool avantNouvellePartie) {
   TfrmNomJoueurs dialogue(jeu, parametres, parent);
   dialogue.defautsParametres = avantNouvellePartie;
   dialogue.nombreModifiable = avantNouvellePartie;
-  return dialogue.exec() == QDialog::Accepted;
+  if (dialogue.exec() != QDialog::Accepted) return std::nullopt;
+  return dialogue.choix();
 }
 
 }  // namespace irvad

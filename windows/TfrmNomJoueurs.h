@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QPixmap>
 #include <array>
+#include <optional>
 
 #include "Jeu.h"
 #include "Parametres.h"
@@ -34,10 +35,14 @@ class TfrmNomJoueurs : public QDialog {
   bool nombreModifiable = true;
 
   // What the board window's commands call. Before a new game ("&Nouvelle")
-  // the number may change and the defaults are offered; during a game
-  // ("&Joueurs...") neither. True when the dialog ended with OK, the choices
-  // then being in the player records (and the scores window refreshed).
-  static bool executer(Jeu& jeu, const Parametres& parametres, QWidget* parent, bool avantNouvellePartie);
+  // the number may change and the defaults are offered: the seats chosen are
+  // given back for the new game. During a game ("&Joueurs...") neither, and
+  // the choices go to the players at once. Empty when cancelled.
+  static std::optional<Tablee> executer(Jeu& jeu, const Parametres& parametres, QWidget* parent,
+                                        bool avantNouvellePartie);
+
+  // The seats as the dialog shows them (OK gives them).
+  Tablee choix() const;
 
   // The nine seat pictures, 24 x 30: a grey hexagon with a ring in a
   // player's colour at one corner (numero 0..8).

@@ -79,7 +79,7 @@ TfrmScores::TfrmScores(Jeu& jeu, QWidget* parent) : QWidget(parent), jeu_(jeu) {
   Timer.start();
 }
 
-uint32_t TfrmScores::joueursEnJeu() const { return std::min<uint32_t>(jeu_.nbJoueurs, nbJoueursMax); }
+uint32_t TfrmScores::joueursEnJeu() const { return std::min<uint32_t>(jeu_.position().nbJoueurs, nbJoueursMax); }
 
 void TfrmScores::ajusterLignes() {
   const int lignes = static_cast<int>(joueursEnJeu()) + 1;
@@ -98,7 +98,7 @@ void TfrmScores::FormShow() {
   jeu_.classer();
   ajusterLignes();
   StringGrid->update();
-  setWindowTitle(QStringLiteral("Scores - Tour n°%1").arg(jeu_.tour));
+  setWindowTitle(QStringLiteral("Scores - Tour n°%1").arg(jeu_.position().tour));
 }
 
 void TfrmScores::mettreAJourScores() {
@@ -109,7 +109,7 @@ void TfrmScores::mettreAJourScores() {
     raise();
   }
   StringGrid->update();
-  setWindowTitle(QStringLiteral("Scores - Tour n°%1").arg(jeu_.tour));
+  setWindowTitle(QStringLiteral("Scores - Tour n°%1").arg(jeu_.position().tour));
 }
 
 QRect TfrmScores::rectCellule(int colonne, int ligne) const {
@@ -121,14 +121,14 @@ QRect TfrmScores::rectCellule(int colonne, int ligne) const {
 
 int TfrmScores::joueurDeLigne(int ligne) const {
   if (ligne < 1 || ligne >= nbLignes_ || ligne > nbJoueursMax) return -1;
-  const int32_t p = jeu_.classement[static_cast<std::size_t>(ligne - 1)];
+  const int32_t p = jeu_.position().classement[static_cast<std::size_t>(ligne - 1)];
   return p >= 0 && static_cast<uint32_t>(p) < joueursEnJeu() ? p : -1;
 }
 
 long long TfrmScores::secondesDe(uint32_t p) const {
-  double t = jeu_.joueurs[p].temps;
-  if (p == jeu_.joueurCourant && jeu_.plateau.chronoDebut != 0)
-    t += static_cast<double>(jeu_.horloge() - jeu_.plateau.chronoDebut);
+  double t = jeu_.position().joueurs[p].temps;
+  if (p == jeu_.position().joueurCourant && jeu_.position().plateau.chronoDebut != 0)
+    t += static_cast<double>(jeu_.horloge() - jeu_.position().plateau.chronoDebut);
   return static_cast<long long>(t);
 }
 
@@ -140,13 +140,13 @@ QString TfrmScores::texteCellule(int colonne, int ligne) const {
   const auto i = static_cast<std::size_t>(p);
   switch (colonne) {
     case 0:
-      return QString::fromStdString(cp1252::versUtf8(jeu_.joueurs[i].nom));
+      return QString::fromStdString(cp1252::versUtf8(jeu_.position().joueurs[i].nom));
     case 1:
-      return QString::asprintf("%3.3d", jeu_.joueurs[i].score);
+      return QString::asprintf("%3.3d", jeu_.position().joueurs[i].score);
     case 2:
-      return QString::asprintf("%2.2d", jeu_.jetons[i]);
+      return QString::asprintf("%2.2d", jeu_.position().jetons[i]);
     case 3:
-      return QString::asprintf("%2.2d", jeu_.pointsJetons[i]);
+      return QString::asprintf("%2.2d", jeu_.position().pointsJetons[i]);
     default:
       return QString::fromStdString(jeu_.texteTemps(static_cast<uint32_t>(p)));
   }
@@ -186,11 +186,11 @@ void TfrmScores::StringGridDrawCell(QPainter& p, int colonne, int ligne, const Q
 
 void TfrmScores::mettreAJourTemps() {
   // Between turns the clock is stopped and nothing moves.
-  if (!jeu_.plateau.chronoActif) return;
-  const uint32_t courant = jeu_.joueurCourant;
+  if (!jeu_.position().plateau.chronoActif) return;
+  const uint32_t courant = jeu_.position().joueurCourant;
   if (courant >= joueursEnJeu()) return;
   // The row of rang[courant], unless the ranking was changed behind the grid.
-  int ligne = jeu_.rang[courant] + 1;
+  int ligne = jeu_.position().rang[courant] + 1;
   if (joueurDeLigne(ligne) != static_cast<int>(courant)) {
     ligne = 0;
     for (int l = 1; l < nbLignes_; ++l)
