@@ -35,12 +35,13 @@ struct Reglage {
 // A position loaded with the current player's setting changed.
 bool charger(const std::string& fichier, const Reglage& r) {
   if (!jeu->chargerPartie(fichier)) return false;
-  jeu->courant().tailleMax = r.taille;
-  jeu->courant().deplacements = r.deplacements;
-  return true;
+  Tablee t = jeu->tablee();
+  t.sieges[jeu->position().joueurCourant].tailleMax = r.taille;
+  t.sieges[jeu->position().joueurCourant].deplacements = r.deplacements;
+  return static_cast<bool>(jeu->reglerJoueurs(t));
 }
 
-void recherche(benchmark::State& etat, const std::string& fichier, Reglage r, bool rapide) {
+void chercher(benchmark::State& etat, const std::string& fichier, Reglage r, bool rapide) {
   if (!charger(fichier, r)) {
     etat.SkipWithError("position illisible");
     return;
@@ -111,7 +112,7 @@ int main(int argc, char** argv) {
     for (const Reglage& r : reglages) {
       const std::string position = f.stem().string();
       for (const bool rapide : {false, true})
-        benchmark::RegisterBenchmark(nom(rapide ? "rapide" : "simple", position, r).c_str(), recherche, f.string(),
+        benchmark::RegisterBenchmark(nom(rapide ? "rapide" : "simple", position, r).c_str(), chercher, f.string(),
                                      r, rapide)
             ->Unit(benchmark::kMicrosecond);
     }

@@ -18,26 +18,6 @@
 namespace irvad {
 namespace {
 
-// Everything a turn of the computer player reads or changes.
-struct Etat {
-  Plateau plateau;
-  std::array<joueur, nbJoueursMax> joueurs;
-  uint32_t nbJoueurs = 0, joueurCourant = 0, tour = 0;
-  bool enCours = false;
-
-  explicit Etat(const Jeu& jeu)
-      : plateau(jeu.plateau), joueurs(jeu.joueurs), nbJoueurs(jeu.nbJoueurs), joueurCourant(jeu.joueurCourant),
-        tour(jeu.tour), enCours(jeu.enCours) {}
-  void remettre(Jeu& jeu) const {
-    jeu.plateau = plateau;
-    jeu.joueurs = joueurs;
-    jeu.nbJoueurs = nbJoueurs;
-    jeu.joueurCourant = joueurCourant;
-    jeu.tour = tour;
-    jeu.enCours = enCours;
-  }
-};
-
 std::string texte(const Candidat& c) {
   std::ostringstream o;
   o << "(" << c.x << "," << c.y << ") lettre " << c.lettre;
@@ -93,7 +73,7 @@ bool memesJetons(const Plateau& a, const Plateau& b) {
   return true;
 }
 
-std::string differenceJoueurs(const Jeu& a, const Jeu& b) {
+std::string differenceJoueurs(const Position& a, const Position& b) {
   for (uint32_t i = 0; i < a.nbJoueurs; ++i) {
     if (a.joueurs[i].score != b.joueurs[i].score) return "score du joueur " + std::to_string(i + 1);
     if (a.joueurs[i].lettres != b.joueurs[i].lettres) return "stock du joueur " + std::to_string(i + 1);
@@ -122,14 +102,14 @@ class RechercheRapide : public ::testing::Test {
   // Both searches from the same state; the first difference in the plays or in
   // the board they leave, or "".
   static std::string comparerRecherches(Jeu& jeu) {
-    const Etat avant(jeu);
+    const Position avant = jeu.position();
     const Recherche simple = jeu.rechercher(false);
-    if (!memesJetons(jeu.plateau, avant.plateau)) return "la recherche simple a change le plateau";
-    const Plateau apresSimple = jeu.plateau;
-    avant.remettre(jeu);
+    if (!memesJetons(jeu.position().plateau, avant.plateau)) return "la recherche simple a change le plateau";
+    const Plateau apresSimple = jeu.position().plateau;
+    jeu.installer(avant);
     const Recherche rapide = jeu.rechercher(true);
-    const Plateau apresRapide = jeu.plateau;
-    avant.remettre(jeu);
+    const Plateau apresRapide = jeu.position().plateau;
+    jeu.installer(avant);
     if (const auto d = difference(simple, rapide); !d.empty()) return d;
     if (const auto d = differencePlateau(apresSimple, apresRapide); !d.empty()) return "apres recherche : " + d;
     return {};
@@ -142,15 +122,16 @@ class RechercheRapide : public ::testing::Test {
                                    test::EcranEnregistreur& es) {
     er.oublier();
     es.oublier();
-    rapide.jouerAutomate();
-    simple.jouerAutomate();
+    rapide.tourAutomate();
+    simple.tourAutomate();
     if (er.appels != es.appels) {
       const auto [a, b] = std::mismatch(er.appels.begin(), er.appels.end(), es.appels.begin(), es.appels.end());
       return "ecran : " + (a == er.appels.end() ? std::string("(fin)") : *a) + " contre " +
              (b == es.appels.end() ? std::string("(fin)") : *b);
     }
-    if (const auto d = differencePlateau(rapide.plateau, simple.plateau); !d.empty()) return "plateau : " + d;
-    return differenceJoueurs(rapide, simple);
+    if (const auto d = differencePlateau(rapide.position().plateau, simple.position().plateau); !d.empty())
+      return "plateau : " + d;
+    return differenceJoueurs(rapide.position(), simple.position());
   }
 };
 
@@ -182,15 +163,18 @@ TEST_F(RechercheRapide, MemesCoupsSurLesPositionsDuCorpus) {
                                 (deplacements ? " avec" : " sans") + " deplacements";
         SCOPED_TRACE(cas);
         ASSERT_TRUE(jeu.chargerPartie(f.string()));
-        jeu.courant().tailleMax = taille;
-        jeu.courant().deplacements = deplacements;
+        Tablee t = jeu.tablee();
+        t.sieges[jeu.position().joueurCourant].tailleMax = taille;
+        t.sieges[jeu.position().joueurCourant].deplacements = deplacements;
+        ASSERT_TRUE(jeu.reglerJoueurs(t));
         ASSERT_EQ(comparerRecherches(jeu), "");
         const Recherche r = jeu.rechercher(true);
         if (r.dernierPlacement + 1 < static_cast<int32_t>(r.candidats.size())) ++avecDeplacement;
         if (r.candidats.size() >= 2) ++exAequo;
 
         // The same draw and the same play, from the same position and seed.
-        Etat(jeu).remettre(jumeau);
+        ASSERT_TRUE(jumeau.installer(jeu.position()));
+        ASSERT_TRUE(jumeau.reglerJoueurs(jeu.tablee()));
         jeu.graine(1234);
         jumeau.graine(1234);
         ecran.enregistrerAppels = ecranSimple.enregistrerAppels = true;
@@ -213,33 +197,27 @@ TEST_F(RechercheRapide, MemesPartiesDuDebutALaFin) {
       preparer(rapide);
       preparer(simple);
       simple.automateRapide = false;
-      rapide.nbJoueurs = simple.nbJoueurs = n;
-      for (uint32_t i = 0; i < n; ++i) {
-        const auto [x, y] = Jeu::sommetDe(i, n);
+      Tablee t{n, {}};
+      for (uint32_t i = 0; i < nbJoueursMax; ++i) {
         const int32_t taille = 5 + static_cast<int32_t>(reglages() % 5);
         const bool deplacements = reglages() % 4 != 0;
-        for (Jeu* j : {&rapide, &simple}) {
-          j->joueurs[i].placerSommet(x, y);
-          j->joueurs[i].reinitialiser("Auto" + std::to_string(i + 1), true, deplacements, taille);
-        }
+        t.sieges.push_back({"Auto" + std::to_string(i + 1), true, deplacements, taille});
       }
-      rapide.nouvellePartie();
-      simple.nouvellePartie();
+      rapide.nouvellePartie(t);
+      simple.nouvellePartie(t);
       rapide.graine(graine * 7919);
       simple.graine(graine * 7919);
       int tours = 0;
       // Tokens may move to and fro for ever once the stocks are empty: a game is
       // followed for 400 turns at most.
-      for (; rapide.enCours && tours < 400; ++tours) {
+      for (; rapide.position().enCours && tours < 400; ++tours) {
         SCOPED_TRACE(std::to_string(n) + " joueurs, graine " + std::to_string(graine) + ", tour " +
-                     std::to_string(rapide.tour) + ", joueur " + std::to_string(rapide.joueurCourant + 1));
-        if (rapide.tour >= 1) {
+                     std::to_string(rapide.position().tour) + ", joueur " +
+                     std::to_string(rapide.position().joueurCourant + 1));
+        if (rapide.position().tour >= 1) {
           ASSERT_EQ(comparerRecherches(rapide), "");
         }
         ASSERT_EQ(comparerTours(rapide, er, simple, es), "");
-        rapide.finDeTour();
-        simple.finDeTour();
-        ASSERT_EQ(differenceJoueurs(rapide, simple), "");
       }
       EXPECT_GT(tours, static_cast<int>(3 * n));
     }
@@ -253,31 +231,26 @@ class RechercheListes : public ::testing::Test {
 
   // Two players in round 2, player 1 to play, tokens around (5,5).
   void position(Jeu& j) {
-    j.nbJoueurs = 2;
-    for (uint32_t i = 0; i < 2; ++i) {
-      const auto [x, y] = Jeu::sommetDe(i, 2);
-      j.joueurs[i].placerSommet(x, y);
-      j.joueurs[i].reinitialiser("J" + std::to_string(i + 1), true, true, 9);
-    }
-    j.nouvellePartie();
-    j.tour = 2;
-    j.joueurCourant = 0;
+    Tablee t{2, {}};
+    for (uint32_t i = 0; i < 2; ++i) t.sieges.push_back({"J" + std::to_string(i + 1), true, true, 9});
+    j.nouvellePartie(t);
+    Position p = j.position();
+    p.tour = 2;
+    p.joueurCourant = 0;
     const std::vector<std::tuple<int, int, char, int32_t, int32_t>> jetons = {
         {5, 5, 'A', 3, 1}, {5, 6, 'R', 1, 2}, {4, 4, 'T', 2, 1}, {6, 5, 'E', 1, 1}, {5, 3, 'S', 4, 2}};
-    for (const auto& [x, y, l, v, p] : jetons) {
-      j.caseEn(x, y) = {0, 0, l, v, p};
-      j.plateau.casesLibres -= 1;
-    }
+    for (const auto& [x, y, l, v, q] : jetons) p.poserJeton(x, y, l, v, q);
+    ASSERT_TRUE(j.installer(p));
   }
 
   static std::string comparer(Jeu& j) {
-    const Etat avant(j);
+    const Position avant = j.position();
     const Recherche simple = j.rechercher(false);
-    const Plateau apresSimple = j.plateau;
-    avant.remettre(j);
+    const Plateau apresSimple = j.position().plateau;
+    j.installer(avant);
     const Recherche rapide = j.rechercher(true);
-    const Plateau apresRapide = j.plateau;
-    avant.remettre(j);
+    const Plateau apresRapide = j.position().plateau;
+    j.installer(avant);
     if (simple.candidats.empty()) return "aucun coup : le cas ne montre rien";
     if (const auto d = difference(simple, rapide); !d.empty()) return d;
     return differencePlateau(apresSimple, apresRapide);
@@ -307,10 +280,8 @@ TEST_F(RechercheListes, LIndexSuitLaListeChargee) {
 }
 
 // A list cut short, whose search by halving no longer finds the words it still
-// holds, and a board the game never makes (a letter without an owner, which
-// the plain search wipes out when it tries the cell) are read by the fast
-// search exactly as by the plain one.
-TEST_F(RechercheListes, ListeTronqueeEtPlateauHorsNorme) {
+// holds, is read by the fast search exactly as by the plain one.
+TEST_F(RechercheListes, ListeTronquee) {
   const std::vector<std::string> mots = {"AR", "TA", "ES", "RAT", "ART", "TAS", "ARTS"};
   const std::string chemin = test::fichierDico(mots);
   std::filesystem::resize_file(chemin, 40);  // 30 words of two letters, then nothing
@@ -318,18 +289,10 @@ TEST_F(RechercheListes, ListeTronqueeEtPlateauHorsNorme) {
   ASSERT_EQ(std::string(jeu.dico.mot(2, 0), 2), "AR");
   ASSERT_FALSE(jeu.dico.contient("AR", 2));
   position(jeu);
-  {
-    const Etat avant(jeu);
-    const Recherche simple = jeu.rechercher(false);
-    avant.remettre(jeu);
-    EXPECT_EQ(difference(simple, jeu.rechercher(true)), "");
-    avant.remettre(jeu);
-  }
-
-  test::chargerMots(jeu.dico, mots);
-  position(jeu);
-  jeu.caseEn(5, 4) = {0, 0, 'E', 0, 0};
-  EXPECT_EQ(comparer(jeu), "");
+  const Position avant = jeu.position();
+  const Recherche simple = jeu.rechercher(false);
+  jeu.installer(avant);
+  EXPECT_EQ(difference(simple, jeu.rechercher(true)), "");
 }
 
 }  // namespace

@@ -47,27 +47,29 @@ class Sauvegarde : public ::testing::Test {
 
   // A game in its fourth round with tokens, stocks, scores and times that all differ.
   void preparer(uint32_t n) {
-    jeu.nbJoueurs = n;
+    Tablee t{n, {}};
+    for (uint32_t i = 0; i < 6; ++i)
+      t.sieges.push_back({i == 0 ? "\xC9tienne8" : "Joueur " + std::to_string(i + 1), i % 2 == 1, i % 3 != 0,
+                          5 + static_cast<int32_t>(i % 5)});  // Étienne8: 8 characters, one accented
+    ASSERT_TRUE(jeu.nouvellePartie(t));
+    Position p = jeu.position();
     for (uint32_t i = 0; i < n; ++i) {
-      auto [x, y] = Jeu::sommetDe(i, n);
-      jeu.joueurs[i].placerSommet(x, y);
-      jeu.joueurs[i].score = 10 * static_cast<int32_t>(i) + 7;
-      jeu.joueurs[i].temps = 0.1 + 1.0 / 3.0 * (i + 1);
-      jeu.joueurs[i].tailleMax = 5 + static_cast<int32_t>(i % 5);
-      jeu.joueurs[i].automate = i % 2 == 1;
-      jeu.joueurs[i].deplacements = i % 3 != 0;
-      jeu.joueurs[i].lettres[5 + i] = 3;
-      jeu.joueurs[i].lettres[0] = 28;
+      p.joueurs[i].score = 10 * static_cast<int32_t>(i) + 7;
+      p.joueurs[i].temps = 0.1 + 1.0 / 3.0 * (i + 1);
+      p.fixerStock(i, static_cast<int32_t>('A' + 4 + i), 3);
     }
-    jeu.joueurs[0].nom = "\xC9tienne8";  // Étienne8: 8 characters, one of them accented
-    jeu.plateau.viderPlateau();
-    jeu.caseEn(0, 0) = {0, 0, 'E', 3, 1};
-    jeu.caseEn(5, 5) = {1, 4, 'Z', 0, static_cast<int32_t>(n)};
-    jeu.caseEn(10, 10) = {0, -1, 'Q', 2, 2};
-    jeu.plateau.casesLibres = 88;
-    jeu.plateau.nbPasses = 1;
-    jeu.joueurCourant = n - 1;
-    jeu.tour = 3;
+    p.plateau.cases[0][0] = {0, 0, 'E', 3, 1};
+    p.plateau.cases[5][5] = {1, 4, 'Z', 0, static_cast<int32_t>(n)};
+    p.plateau.cases[10][10] = {0, -1, 'Q', 2, 2};
+    p.plateau.nbPasses = 1;
+    p.joueurCourant = n - 1;
+    p.tour = 3;
+    ASSERT_TRUE(jeu.installer(p));
+  }
+  void renommer(uint32_t i, const std::string& nom) {
+    Tablee t = jeu.tablee();
+    t.sieges[i].nom = nom;
+    ASSERT_TRUE(jeu.reglerJoueurs(t));
   }
 };
 
@@ -90,7 +92,7 @@ TEST_F(Sauvegarde, UnePartieADeuxJoueursTientEnDeuxMilleSeptCentVingtSixOctetsEt
   EXPECT_EQ(o[12 + 143 + 125], 1);         // player 1 is a computer
   double t;
   std::memcpy(&t, o.data() + 12 + 143 + 135, 8);
-  EXPECT_EQ(t, jeu.joueurs[1].temps);
+  EXPECT_EQ(t, jeu.position().joueurs[1].temps);
   // Cell (5,5): mark, three zero bytes, distance, letter, value, owner.
   const std::size_t cellule = 12 + 2 * 143 + (5 * 11 + 5) * 20;
   EXPECT_EQ(o[cellule], 1);
@@ -107,14 +109,14 @@ TEST_F(Sauvegarde, UnePartieADeuxJoueursTientEnDeuxMilleSeptCentVingtSixOctetsEt
             "Chargement de la partie terminée. Choisissez la rubrique \"Partie\" | \"Continuer\" ou "
             "appuyez sur Alt+C pour poursuivre le jeu.");
   EXPECT_TRUE(ecran2.continuerActif);
-  EXPECT_EQ(autre.nbJoueurs, 2u);
-  EXPECT_EQ(autre.joueurCourant, 1u);
-  EXPECT_EQ(autre.tour, 3u);
-  EXPECT_EQ(autre.plateau.casesLibres, 88);
-  EXPECT_EQ(autre.plateau.nbPasses, 1);
+  EXPECT_EQ(autre.position().nbJoueurs, 2u);
+  EXPECT_EQ(autre.position().joueurCourant, 1u);
+  EXPECT_EQ(autre.position().tour, 3u);
+  EXPECT_EQ(autre.position().plateau.casesLibres, 88);
+  EXPECT_EQ(autre.position().plateau.nbPasses, 1);
   for (int i = 0; i < 2; ++i) {
-    const joueur& a = jeu.joueurs[i];
-    const joueur& b = autre.joueurs[i];
+    const joueur& a = jeu.position().joueurs[i];
+    const joueur& b = autre.position().joueurs[i];
     EXPECT_EQ(b.numero, i);
     EXPECT_EQ(b.nom, a.nom);
     EXPECT_EQ(b.sommetX, a.sommetX);
@@ -129,8 +131,8 @@ TEST_F(Sauvegarde, UnePartieADeuxJoueursTientEnDeuxMilleSeptCentVingtSixOctetsEt
   // Field by field: the padding after `visite` is not part of the game.
   for (int x = 0; x < 11; ++x)
     for (int y = 0; y < 11; ++y) {
-      const auto& a = autre.plateau.cases[x][y];
-      const auto& b = jeu.plateau.cases[x][y];
+      const auto& a = autre.position().plateau.cases[x][y];
+      const auto& b = jeu.position().plateau.cases[x][y];
       EXPECT_TRUE(a.visite == b.visite && a.distance == b.distance && a.lettre == b.lettre &&
                   a.valeur == b.valeur && a.proprietaire == b.proprietaire)
           << "cellule (" << x << "," << y << ")";
@@ -143,7 +145,10 @@ TEST_F(Sauvegarde, UnePartieADeuxJoueursTientEnDeuxMilleSeptCentVingtSixOctetsEt
 TEST_F(Sauvegarde, LaTailleSuitLeNombreDeJoueursEtLesNomsLongsSontCoupesAHuit) {
   for (auto [n, taille] : {std::pair{3u, 2869u}, {6u, 3298u}}) {
     preparer(n);
-    jeu.joueurs[n - 1].nom = "Neufcarac";
+    // A name of nine characters read from elsewhere is cut to eight.
+    Position p = jeu.position();
+    p.joueurs[n - 1].nom = "Neufcarac";
+    ASSERT_TRUE(jeu.installer(p));
     const std::string chemin = dossier + std::to_string(n) + ".ivd";
     ASSERT_TRUE(jeu.enregistrerPartie(chemin));
     const Octets o = lireFichier(chemin);
@@ -151,7 +156,7 @@ TEST_F(Sauvegarde, LaTailleSuitLeNombreDeJoueursEtLesNomsLongsSontCoupesAHuit) {
     EXPECT_EQ(o.at(12 + 143 * (n - 1) + 8), 0);
     Jeu autre{ecran};
     ASSERT_TRUE(autre.chargerPartie(chemin));
-    EXPECT_EQ(autre.joueurs[n - 1].nom, "Neufcara");
+    EXPECT_EQ(autre.position().joueurs[n - 1].nom, "Neufcara");
   }
 }
 
@@ -160,38 +165,19 @@ TEST_F(Sauvegarde, UnePartieATroisChargeeSurSixJoueursLaisseLesTroisDerniers) {
   const std::string chemin = dossier + "trois.ivd";
   ASSERT_TRUE(jeu.enregistrerPartie(chemin));
   Jeu autre{ecran};
+  Position p = autre.position();
   for (int i = 3; i < 6; ++i) {
-    autre.joueurs[i].nom = "Reste" + std::to_string(i);
-    autre.joueurs[i].score = 100 + i;
+    p.joueurs[i].nom = "Reste" + std::to_string(i);
+    p.joueurs[i].score = 100 + i;
   }
-  ASSERT_EQ(autre.nbJoueurs, 6u);
+  ASSERT_TRUE(autre.installer(p));
   ASSERT_TRUE(autre.chargerPartie(chemin));
-  EXPECT_EQ(autre.nbJoueurs, 3u);
+  EXPECT_EQ(autre.position().nbJoueurs, 3u);
   for (int i = 3; i < 6; ++i) {
-    EXPECT_EQ(autre.joueurs[i].nom, "Reste" + std::to_string(i));
-    EXPECT_EQ(autre.joueurs[i].score, 100 + i);
+    EXPECT_EQ(autre.position().joueurs[i].nom, "Reste" + std::to_string(i));
+    EXPECT_EQ(autre.position().joueurs[i].score, 100 + i);
   }
 }
-
-// The game another load must not change: compared field by field.
-struct Instantane {
-  uint32_t n, courant, tour;
-  std::vector<std::string> noms;
-  std::vector<int32_t> scores;
-  int32_t libres, passes;
-  Octets cases;
-  explicit Instantane(const Jeu& j)
-      : n(j.nbJoueurs), courant(j.joueurCourant), tour(j.tour), libres(j.plateau.casesLibres),
-        passes(j.plateau.nbPasses),
-        cases(reinterpret_cast<const unsigned char*>(j.plateau.cases),
-              reinterpret_cast<const unsigned char*>(j.plateau.cases) + sizeof j.plateau.cases) {
-    for (const auto& p : j.joueurs) {
-      noms.push_back(p.nom);
-      scores.push_back(p.score);
-    }
-  }
-  bool operator==(const Instantane&) const = default;
-};
 
 TEST_F(Sauvegarde, UnFichierCoupeEstRefuseSansToucherLaPartie) {
   preparer(3);
@@ -199,8 +185,8 @@ TEST_F(Sauvegarde, UnFichierCoupeEstRefuseSansToucherLaPartie) {
   ASSERT_TRUE(jeu.enregistrerPartie(chemin));
   const Octets entier = lireFichier(chemin);
   preparer(6);  // the running game differs from the file
-  jeu.joueurs[4].nom = "Enjeu";
-  const Instantane avant(jeu);
+  renommer(4, "Enjeu");
+  const Position avant = jeu.position();
   // Cut in the counters, in a record, inside the board, one byte short; and too long.
   for (std::size_t taille : {std::size_t{0}, std::size_t{7}, std::size_t{12 + 143 + 60},
                              std::size_t{12 + 3 * 143 + 1000}, entier.size() - 1, entier.size() + 1}) {
@@ -212,7 +198,7 @@ TEST_F(Sauvegarde, UnFichierCoupeEstRefuseSansToucherLaPartie) {
     EXPECT_FALSE(jeu.chargerPartie(coupe)) << taille;
     EXPECT_EQ(ecran.statut, "Erreur de lecture dans le fichier source " + coupe + ".");
     EXPECT_FALSE(ecran.continuerActif);
-    EXPECT_TRUE(Instantane(jeu) == avant) << taille;
+    EXPECT_TRUE(jeu.position() == avant) << taille;
   }
 }
 
@@ -253,8 +239,8 @@ TEST_F(Sauvegarde, UnChampQuiSortiraitDUneTableEstUneErreurDeLecture) {
       {"casesLibres negatif", champ(board + 2420, -1)},
       {"nbPasses au-dela des joueurs", champ(board + 2424, 4)},
   };
-  jeu.joueurs[2].nom = "Avant";
-  const Instantane avant(jeu);
+  renommer(2, "Avant");
+  const Position avant = jeu.position();
   for (const auto& [quoi, retouche] : cas) {
     Octets o = sain;
     retouche(o);
@@ -262,7 +248,7 @@ TEST_F(Sauvegarde, UnChampQuiSortiraitDUneTableEstUneErreurDeLecture) {
     ecrireFichier(faux, o);
     EXPECT_FALSE(jeu.chargerPartie(faux)) << quoi;
     EXPECT_EQ(ecran.statut, "Erreur de lecture dans le fichier source " + faux + ".") << quoi;
-    EXPECT_TRUE(Instantane(jeu) == avant) << quoi;
+    EXPECT_TRUE(jeu.position() == avant) << quoi;
   }
   // The sound file itself loads.
   EXPECT_TRUE(jeu.chargerPartie(chemin));
@@ -273,7 +259,6 @@ TEST_F(Sauvegarde, UnEnregistrementQuiEchoueGardeLAncienFichier) {
   const std::string chemin = dossier + "ancien.ivd";
   ASSERT_TRUE(jeu.enregistrerPartie(chemin));
   const Octets ancien = lireFichier(chemin);
-  jeu.joueurs[0].score = 999;
 
   // The temporary file cannot be created: a folder stands in its way.
   std::filesystem::create_directory(chemin + ".tmp~");
@@ -288,7 +273,7 @@ TEST_F(Sauvegarde, UnEnregistrementQuiEchoueGardeLAncienFichier) {
   ASSERT_TRUE(jeu.enregistrerPartie(protege + "p.ivd"));
   const Octets avant = lireFichier(protege + "p.ivd");
   std::filesystem::permissions(protege, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  jeu.joueurs[0].score = 5;
+  renommer(0, "Autre");
   const bool ecrit = jeu.enregistrerPartie(protege + "p.ivd");
   std::filesystem::permissions(protege, std::filesystem::perms::owner_all);
   if (::geteuid() != 0) {

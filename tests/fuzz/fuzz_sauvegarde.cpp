@@ -27,18 +27,11 @@ void preparer(Jeu& jeu) {
   jeu.dico = fuzz::petiteListe();
   jeu.horloge = [] { return int64_t{1000}; };
   jeu.graine(7);
-  jeu.nbJoueurs = 6;
-  for (uint32_t i = 0; i < nbJoueursMax; ++i) {
-    joueur& j = jeu.joueurs[i];
-    const auto [x, y] = Jeu::sommetDe(i, 6);
-    j.placerSommet(x, y);
-    j.reinitialiser("Avant" + std::to_string(i), true, i % 2 == 0, 5 + static_cast<int32_t>(i % 5));
-  }
-  jeu.nouvellePartie();
-  for (int t = 0; t < 8; ++t) {
-    jeu.jouerAutomate();
-    jeu.finDeTour();
-  }
+  Tablee t{6, {}};
+  for (uint32_t i = 0; i < nbJoueursMax; ++i)
+    t.sieges.push_back({"Avant" + std::to_string(i), true, i % 2 == 0, 5 + static_cast<int32_t>(i % 5)});
+  jeu.nouvellePartie(t);
+  for (int k = 0; k < 8; ++k) jeu.tourAutomate();
 }
 
 EcranEssai& ecranCommun() {
@@ -59,7 +52,7 @@ const Jeu& modele() {
 }
 
 // What the reader promises of every game it lets in.
-void verifierLecture(const Jeu& jeu) {
+void verifierLecture(const Position& jeu) {
   const uint32_t n = jeu.nbJoueurs;
   fuzz::verifier(n == 2 || n == 3 || n == 6, "nombre de joueurs");
   fuzz::verifier(jeu.joueurCourant < n, "joueur courant");
@@ -89,21 +82,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
   ecran = EcranEssai();
   Jeu jeu(modele());
   jeu.graine(11);
-  const std::string avant = controle::etat(jeu, true) + (jeu.enCours ? "en cours" : "finie");
+  const std::string avant = controle::etat(jeu.position(), true) + (jeu.position().enCours ? "en cours" : "finie");
   const std::string chemin = fuzz::dossier() + "partie.ivd";
   fuzz::ecrireFichier(chemin, octets, taille);
 
   if (!jeu.chargerPartie(chemin)) {
-    fuzz::verifier(controle::etat(jeu, true) + (jeu.enCours ? "en cours" : "finie") == avant,
+    fuzz::verifier(controle::etat(jeu.position(), true) + (jeu.position().enCours ? "en cours" : "finie") == avant,
                    "un chargement refuse a change la partie");
     fuzz::verifier(ecran.statut == textes::erreurLecture(chemin), "message du refus : " + ecran.statut);
     fuzz::verifier(!ecran.continuer, "Continuer active apres un refus");
     return 0;
   }
   fuzz::verifier(ecran.statut == textes::chargementTermine && ecran.continuer, "message du chargement");
-  fuzz::verifier(jeu.enCours, "partie chargee mais pas en cours");
-  verifierLecture(jeu);
-  fuzz::verifier(taille == 2440 + 143 * jeu.nbJoueurs, "taille acceptee " + std::to_string(taille));
+  const Position& p = jeu.position();
+  fuzz::verifier(p.enCours, "partie chargee mais pas en cours");
+  verifierLecture(p);
+  fuzz::verifier(taille == 2440 + 143 * p.nbJoueurs, "taille acceptee " + std::to_string(taille));
 
   // Written back and read again, the game is the same.
   const std::string copie = fuzz::dossier() + "copie.ivd";
@@ -112,33 +106,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
   Jeu relue(modele());
   fuzz::verifier(relue.chargerPartie(copie), "relecture de la copie");
   // A name of 9 characters without its zero comes back cut to the 8 that are saved.
-  for (uint32_t i = 0; i < jeu.nbJoueurs; ++i)
-    if (jeu.joueurs[i].nom.size() > 8) jeu.joueurs[i].nom.resize(8);
-  fuzz::verifier(controle::etat(relue) == controle::etat(jeu), "la copie relue differe");
+  Position attendue = p;
+  for (joueur& j : attendue.joueurs)
+    if (j.nom.size() > 8) j.nom.resize(8);
+  fuzz::verifier(controle::etat(relue.position()) == controle::etat(attendue), "la copie relue differe");
 
-  // The scores window and a few turns of the computer on whatever was let in.
-  const bool coherente = controle::incoherence(jeu).empty();
+  // The scores window and a few turns of the computer (whoever's seat it is)
+  // on whatever was let in.
+  const bool coherente = controle::incoherence(p).empty();
   for (uint32_t i = 0; i < nbJoueursMax; ++i) {
     // "mm:ss": minutes of a time the reader let in fit in a dozen digits.
     const std::string t = jeu.texteTemps(i);
     fuzz::verifier(t.size() <= 16 && t.find(':') != std::string::npos, "temps affiche " + t);
   }
   std::array<int32_t, nbJoueursMax> scores{};
-  for (uint32_t i = 0; i < nbJoueursMax; ++i) scores[i] = jeu.joueurs[i].score;
-  for (int t = 0; t < 3 && jeu.enCours; ++t) {
-    jeu.courant().automate = true;
-    jeu.jouerAutomate();
-    jeu.finDeTour();
-  }
+  for (uint32_t i = 0; i < nbJoueursMax; ++i) scores[i] = p.joueurs[i].score;
+  for (int k = 0; k < 3 && p.enCours; ++k) jeu.tourAutomate();
   // Points are only ever won, and the sums of the ranking stay positive.
-  jeu.mettreAJourScores();
+  jeu.classer();
   for (uint32_t i = 0; i < nbJoueursMax; ++i) {
-    fuzz::verifier(jeu.joueurs[i].score >= scores[i], "un score a baisse");
-    fuzz::verifier(jeu.pointsJetons[i] >= 0 && jeu.jetons[i] >= 0, "somme des jetons negative");
-    for (int32_t l : jeu.joueurs[i].lettres) fuzz::verifier(l >= 0, "stock negatif apres quelques tours");
+    fuzz::verifier(p.joueurs[i].score >= scores[i], "un score a baisse");
+    fuzz::verifier(p.pointsJetons[i] >= 0 && p.jetons[i] >= 0, "somme des jetons negative");
+    for (int32_t l : p.joueurs[i].lettres) fuzz::verifier(l >= 0, "stock negatif apres quelques tours");
   }
   if (coherente) {
-    const std::string defaut = controle::incoherence(jeu);
+    const std::string defaut = controle::incoherence(p);
     fuzz::verifier(defaut.empty(), "apres quelques tours : " + defaut);
   }
   return 0;

@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
   (void)executerScript(jeu, ecran, entree);
   ecran.valider();
   if (!edition) {
-    const std::string defaut = controle::incoherence(jeu);
+    const std::string defaut = controle::incoherence(jeu.position());
     fuzz::verifier(defaut.empty(), "partie incoherente : " + defaut);
   }
   return 0;

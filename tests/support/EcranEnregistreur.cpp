@@ -45,6 +45,11 @@ void EcranEnregistreur::retirerMessages(int32_t n) {
     messages.erase(messages.end() - 2);
   noter("retirerMessages(" + std::to_string(n) + ")");
 }
+void EcranEnregistreur::retirerDerniersMessages(int32_t n) {
+  for (int32_t i = 0; i < n && !messages.empty(); ++i) messages.pop_back();
+  noter("retirerDerniersMessages(" + std::to_string(n) + ")");
+}
+void EcranEnregistreur::coupCompte() { noter("coupCompte()"); }
 void EcranEnregistreur::viderMessages() {
   messages.clear();
   noter("viderMessages()");

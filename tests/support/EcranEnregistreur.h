@@ -31,6 +31,8 @@ class EcranEnregistreur : public Ecran {
   void ajouterMessage(const std::string& texte, bool effacer) override;
   void ajouterMessageEtAttendre(const std::string& texte, bool effacer) override;
   void retirerMessages(int32_t n) override;
+  void retirerDerniersMessages(int32_t n) override;
+  void coupCompte() override;
   void viderMessages() override;
   void definirLegende(const std::string& texte) override;
   void sauverMessagesSous() override;
