@@ -20,7 +20,9 @@ Verdict Jeu::enJeu() const {
 
 // ---------------------------------------------------------------- setting up
 
-Verdict Jeu::reglerJoueurs(uint32_t nombre, const std::vector<Siege>& sieges) {
+Verdict Jeu::reglerJoueurs(const Tablee& tablee) {
+  const uint32_t nombre = tablee.nombre;
+  const std::vector<Siege>& sieges = tablee.sieges;
   if (nombre != 2 && nombre != 3 && nombre != 6) return refus::nombreDeJoueurs(nombre);
   if (enCours && nombre != nbJoueurs) return refus::nombreFixe(nbJoueurs);
   const std::size_t n = std::min<std::size_t>(sieges.size(), nbJoueursMax);
@@ -46,12 +48,17 @@ Verdict Jeu::reglerJoueurs(uint32_t nombre, const std::vector<Siege>& sieges) {
   return {};
 }
 
-Verdict Jeu::nouvellePartie(uint32_t nombre, const std::vector<Siege>& sieges) {
-  // Checked before anything changes: a game in progress keeps its number of
-  // players until the new one starts.
+Tablee Jeu::tablee() const {
+  Tablee t{nbJoueurs, {}};
+  for (const joueur& j : joueurs) t.sieges.push_back({j.nom, j.automate, j.deplacements, j.tailleMax});
+  return t;
+}
+
+Verdict Jeu::nouvellePartie(const Tablee& tablee) {
+  // The game in progress, if any, ends here: its number of players may change.
   const bool avant = enCours;
   enCours = false;
-  const Verdict v = reglerJoueurs(nombre, sieges);
+  const Verdict v = reglerJoueurs(tablee);
   enCours = avant;
   if (!v) return v;
   return nouvellePartie();

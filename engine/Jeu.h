@@ -65,6 +65,13 @@ struct Siege {
   int32_t tailleMax = 5;
 };
 
+// The seats of a game: how many players, and the settings of the seats (the
+// first `nombre` of them at least).
+struct Tablee {
+  uint32_t nombre = 2;
+  std::vector<Siege> sieges;
+};
+
 // How far undo and redo go: one action (a play, a pass, a harvest, a whole
 // computer turn), or to the start of a human player's turn, taking every
 // computer turn between along (with no human seat, one computer turn).
@@ -95,13 +102,15 @@ class Jeu : private Position {
   Dico::Resultat chargerDico(const std::string& chemin = {});
 
   // ---- Setting up
-  // Gives the seats their names and settings and the first `nombre` of them
-  // their vertices. During a game the number of players stays.
-  Verdict reglerJoueurs(uint32_t nombre, const std::vector<Siege>& sieges);
-  // A new game with the seats as they are: fresh board and stocks, the
-  // opening lines of the log, the first player's turn begins.
+  // Gives the seats their names and settings and the players their vertices.
+  // During a game the number of players stays.
+  Verdict reglerJoueurs(const Tablee& tablee);
+  // A new game with the seats as they are, or as given: fresh board and
+  // stocks, the opening lines of the log, the first player's turn begins.
   Verdict nouvellePartie();
-  Verdict nouvellePartie(uint32_t nombre, const std::vector<Siege>& sieges);
+  Verdict nouvellePartie(const Tablee& tablee);
+  // The seats as they are now.
+  Tablee tablee() const;
   // Puts a position set up by hand in place of the game (the free cells are
   // counted again); refused when a field is outside what the rules play on.
   // The history starts again from it.

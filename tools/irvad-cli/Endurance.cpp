@@ -86,14 +86,14 @@ Bilan unePartie(const Dico& dico, uint32_t graine, const std::string& fichier, s
   constexpr std::array<uint32_t, 3> nombres = {2, 3, 6};
   const uint32_t n = nombres[alea() % 3];
   reglages = std::to_string(n) + " joueurs";
-  std::vector<Siege> sieges;
+  Tablee t{n, {}};
   for (uint32_t i = 0; i < nbJoueursMax; ++i) {
     const auto taille = static_cast<int32_t>(5 + alea() % 5);
     const bool deplacements = alea() % 3 != 0;
-    sieges.push_back({"Auto" + std::to_string(i + 1), true, deplacements, taille});
+    t.sieges.push_back({"Auto" + std::to_string(i + 1), true, deplacements, taille});
     if (i < n) reglages += std::string(" ") + std::to_string(taille) + (deplacements ? "d" : "");
   }
-  jeu.nouvellePartie(n, sieges);
+  jeu.nouvellePartie(t);
 
   Bilan b;
   auto verifier = [&](const char* quand) {

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <sstream>
 
+#include "TextePosition.h"
 
 namespace irvad {
 
@@ -104,13 +105,6 @@ class Script {
     return true;
   }
 
-  // The seats as they are, for a change of one of them.
-  std::vector<Siege> sieges() const {
-    std::vector<Siege> s;
-    for (const joueur& j : jeu_.position().joueurs) s.push_back({j.nom, j.automate, j.deplacements, j.tailleMax});
-    return s;
-  }
-
   bool commande(const std::vector<std::string>& m) {
     const std::string& c = m[0];
     const Position& position = jeu_.position();
@@ -121,9 +115,9 @@ class Script {
       if (!arite(m, 2)) return false;
       const auto e = entier(m[1]);
       if (!e || (*e != 2 && *e != 3 && *e != 6)) return echec("nombre de joueurs 2, 3 ou 6 attendu : " + m[1]);
-      std::vector<Siege> s;
-      for (int i = 0; i < nbJoueursMax; ++i) s.push_back({"Joueur " + std::to_string(i + 1), false, true, 5});
-      if (!fait(jeu_.nouvellePartie(static_cast<uint32_t>(*e), s))) return false;
+      Tablee t{static_cast<uint32_t>(*e), {}};
+      for (int i = 0; i < nbJoueursMax; ++i) t.sieges.push_back({"Joueur " + std::to_string(i + 1), false, true, 5});
+      if (!fait(jeu_.nouvellePartie(t))) return false;
       partie_ = true;
       return true;
     }
@@ -135,8 +129,8 @@ class Script {
     if (c == "joueur") {
       if (m.size() < 3) return echec("joueur P automate TAILLE oui|non, joueur P humain ou joueur P nom NOM");
       if (!enPartie() || !nombre(m[1], 1, position.nbJoueurs, v, "joueur")) return false;
-      std::vector<Siege> s = sieges();
-      Siege& siege = s[static_cast<std::size_t>(v - 1)];
+      Tablee t = jeu_.tablee();
+      Siege& siege = t.sieges[static_cast<std::size_t>(v - 1)];
       if (m[2] == "humain") {
         if (!arite(m, 3)) return false;
         siege.automate = false;
@@ -154,7 +148,7 @@ class Script {
       } else {
         return echec("humain, automate ou nom attendu : " + m[2]);
       }
-      return fait(jeu_.reglerJoueurs(position.nbJoueurs, s));
+      return fait(jeu_.reglerJoueurs(t));
     }
     if (c == "case") {
       if (!arite(m, 6) || !enPartie() || !caseValide(m[1], m[2], x, y)) return false;
@@ -236,40 +230,8 @@ class Script {
   }
 
   void afficherPlateau() {
-    const Position& pos = jeu_.position();
-    const Plateau& p = pos.plateau;
-    // Cell (x, y) sits at column 6y - 3x + 15: the rows lean like the hexagon.
-    // A value of four digits or more pushes the rest of its row to the right.
-    for (int x = 0; x < tailleGrille; ++x) {
-      std::string ligne = (x < 10 ? " " : "") + std::to_string(x) + " ";
-      int colonne = 0;
-      for (int y = p.ligneMin[x]; y <= p.ligneMax[x]; ++y) {
-        const int position = 6 * y - 3 * x + 15;
-        ligne.append(static_cast<std::size_t>(position >= colonne ? position - colonne : 1), ' ');
-        const cellule& k = p.cases[x][y];
-        std::string texte = k.proprietaire == 0 ? "  .  "
-                                                : std::string(1, static_cast<char>(k.lettre)) +
-                                                      std::to_string(k.valeur) + ":" + std::to_string(k.proprietaire);
-        if (texte.size() < 6) texte.append(6 - texte.size(), ' ');
-        ligne += texte;
-        colonne = static_cast<int>(ligne.size()) - 3;
-      }
-      while (!ligne.empty() && ligne.back() == ' ') ligne.pop_back();
-      ecran_.sortie() << ligne << '\n';
-    }
     jeu_.classer();
-    for (uint32_t i = 0; i < pos.nbJoueurs; ++i) {
-      const joueur& j = pos.joueurs[i];
-      std::string stock;
-      for (int k = 1; k <= 26; ++k) stock.append(static_cast<std::size_t>(std::max(0, j.lettres[k])), static_cast<char>(k + 64));
-      ecran_.sortie() << "Joueur " << i + 1 << " " << textes::couleurs[i] << " " << cp1252::versUtf8(j.nom)
-                << (j.automate ? " (automate)" : "") << " : score " << j.score << ", jetons " << pos.jetons[i]
-                << ", valeurs " << pos.pointsJetons[i] << ", stock " << j.lettres[0] << " " << stock << '\n';
-    }
-    ecran_.sortie() << cp1252::versUtf8(textes::ligneTour(pos.tour)) << ", cases libres " << p.casesLibres
-                    << ", passes " << p.nbPasses << ", "
-                    << (pos.enCours ? "au joueur " + std::to_string(pos.joueurCourant + 1) : std::string("partie finie"))
-                    << '\n';
+    ecran_.sortie() << cp1252::versUtf8(textePosition(jeu_.position()));
   }
 
   Jeu& jeu_;

@@ -138,9 +138,9 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
   // stands still, so every thinking time stays 0.
   if (graine) jeu.horloge = [] { return int64_t{0}; };
   jeu.graine(graine ? *graine : static_cast<uint32_t>(std::time(nullptr)));
-  std::vector<Siege> sieges;
-  for (const joueur& j : jeu.position().joueurs) sieges.push_back({j.nom, true, deplacements, taille});
-  jeu.nouvellePartie(n, sieges);
+  Tablee t{n, {}};
+  for (const joueur& j : jeu.position().joueurs) t.sieges.push_back({j.nom, true, deplacements, taille});
+  jeu.nouvellePartie(t);
   ecran.valider();
   int code = 0;
   for (int64_t joues = 0; ecran.tourDemande && (!coups || joues < *coups); ++joues) {
