@@ -61,6 +61,15 @@ void Programme::creer(std::optional<Parametres> reglages, bool enregistrerType) 
     parametres.emplace(std::move(*reglages));
   else
     parametres.emplace();
+  premierDemarrage_ = !parametres->lire("Automate", "Pause") && !parametres->lire("Partie", "EnregistrerMessages");
+  if (premierDemarrage_) {
+    // A first start offers a game of one player against the computer.
+    Tablee t = jeu.tablee();
+    t.nombre = 2;
+    t.sieges[0].automate = false;
+    t.sieges[1].automate = true;
+    jeu.reglerJoueurs(t);
+  }
   records = new TfrmRecords(plateau.get());
   ecran.records = records;
   relier();
@@ -71,6 +80,9 @@ void Programme::demarrer(const QString& partie, bool enregistrerType) {
   creer(std::nullopt, enregistrerType);
   plateau->partieACharger = partie;
   plateau->show();
+  if (premierDemarrage_ && partie.isEmpty())
+    plateau->texteStatut(cp1252::depuisUtf8(
+        "Bienvenue ! Pour commencer une partie, appuyez sur F4 ou choisissez « Partie » puis « Nouvelle »."));
 }
 
 void Programme::appliquerIntervalle() {
@@ -105,6 +117,14 @@ void Programme::relier() {
   fenetre->ouvrirAPropos = [this, fenetre] {
     TfrmAPropos dialogue(fenetre, &jeu);
     dialogue.exec();
+  };
+  fenetre->montrerScores = [this] {
+    scores->show();
+    scores->raise();
+  };
+  fenetre->montrerMessages = [this] {
+    messages->show();
+    messages->raise();
   };
   fenetre->chargerMessages = [this](const QString& fichier) { messages->chargerMessages(fichier); };
   fenetre->sauverMessages = [this](const QString& fichier) { messages->sauverMessages(fichier); };

@@ -2,6 +2,7 @@
 // before a computer player's turn, its delay timer, Continue and Interrupt,
 // new games, saved games and the side windows.
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -28,6 +29,10 @@ const char* const texteContinuer =
     "Choisissez la rubrique \"Partie\" | \"Continuer\" ou appuyez sur Alt+C pour poursuivre le jeu.";
 
 const QString titreNormal = QStringLiteral("Irvad");
+// Where Irvad.ini keeps the display options.
+const char* const cleAffichage = "Affichage";
+const char* const cleZoom = "Zoom";
+const char* const cleContraste = "Contraste";
 const QString titrePause = QStringLiteral("Irvad [PAUSE]");
 
 bool dansGrille(int v) { return v >= 0 && v <= 10; }
@@ -105,7 +110,7 @@ class ClavierMenus : public QObject {
   QMenu* menuDeLaTouche(int k, Qt::KeyboardModifiers mods) const {
     if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Down) return fenetre_.MenuPartie;
     if ((mods & ~Qt::ShiftModifier) != Qt::NoModifier) return nullptr;
-    for (QMenu* m : {fenetre_.MenuPartie, fenetre_.MenuOptions, fenetre_.MenuAide}) {
+    for (QMenu* m : {fenetre_.MenuPartie, fenetre_.MenuOptions, fenetre_.MenuAffichage, fenetre_.MenuAide}) {
       if (m == nullptr) continue;
       // The character after the ampersand of the title ("&?" gives '?').
       const QString titre = m->title();
@@ -191,6 +196,51 @@ void TfrmPlateau::creerMenus() {
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F2), &TfrmPlateau::RubriqueEnregistrerMessagesClick);
   RubriqueEnregistrerMessages->setCheckable(true);
   RubriqueEnregistrerMessages->setChecked(enregistrerMessages);
+
+  MenuAffichage = barre->addMenu(QStringLiteral("&Affichage"));
+  MenuAffichage->setObjectName(QStringLiteral("MenuAffichage"));
+  auto* groupeZoom = new QActionGroup(this);
+  for (std::size_t i = 0; i < zooms.size(); ++i) {
+    const int z = zooms[i];
+    auto* a = MenuAffichage->addAction(QStringLiteral("Zoom &%1 %").arg(z));
+    a->setObjectName(QStringLiteral("RubriqueZoom%1").arg(z));
+    a->setCheckable(true);
+    a->setChecked(z == zoom_);
+    groupeZoom->addAction(a);
+    connect(a, &QAction::triggered, this, [this, z] { RubriqueZoomClick(z); });
+    RubriquesZoom[i] = a;
+  }
+  RubriqueZoomAvant = MenuAffichage->addAction(QStringLiteral("Zoom a&vant"));
+  RubriqueZoomAvant->setObjectName(QStringLiteral("RubriqueZoomAvant"));
+  RubriqueZoomAvant->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  RubriqueZoomAvant->setShortcutContext(Qt::WindowShortcut);
+  connect(RubriqueZoomAvant, &QAction::triggered, this, [this] {
+    const auto suivant = std::upper_bound(zooms.begin(), zooms.end(), zoom_);
+    if (suivant != zooms.end()) RubriqueZoomClick(*suivant);
+  });
+  RubriqueZoomArriere = MenuAffichage->addAction(QStringLiteral("Zoom a&rrière"));
+  RubriqueZoomArriere->setObjectName(QStringLiteral("RubriqueZoomArriere"));
+  RubriqueZoomArriere->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  RubriqueZoomArriere->setShortcutContext(Qt::WindowShortcut);
+  connect(RubriqueZoomArriere, &QAction::triggered, this, [this] {
+    const auto avant = std::lower_bound(zooms.begin(), zooms.end(), zoom_);
+    if (avant != zooms.begin()) RubriqueZoomClick(*std::prev(avant));
+  });
+  MenuAffichage->addSeparator();
+  RubriqueContraste = rubrique(MenuAffichage, "RubriqueContraste", "&Contraste renforcé", QKeySequence(),
+                               &TfrmPlateau::RubriqueContrasteClick);
+  RubriqueContraste->setCheckable(true);
+  MenuAffichage->addSeparator();
+  RubriqueScores = MenuAffichage->addAction(QStringLiteral("Fenêtre des &scores"));
+  RubriqueScores->setObjectName(QStringLiteral("RubriqueScores"));
+  connect(RubriqueScores, &QAction::triggered, this, [this] {
+    if (montrerScores) montrerScores();
+  });
+  RubriqueMessages = MenuAffichage->addAction(QStringLiteral("Fenêtre des &messages"));
+  RubriqueMessages->setObjectName(QStringLiteral("RubriqueMessages"));
+  connect(RubriqueMessages, &QAction::triggered, this, [this] {
+    if (montrerMessages) montrerMessages();
+  });
 
   MenuAide = barre->addMenu(QStringLiteral("&?"));
   MenuAide->setObjectName(QStringLiteral("MenuAide"));
@@ -278,6 +328,13 @@ void TfrmPlateau::showEvent(QShowEvent* evenement) {
 }
 
 void TfrmPlateau::FormShow() {
+  if (parametres != nullptr) {
+    // The display options kept from the last run.
+    if (const auto z = parametres->lire(cleAffichage, cleZoom))
+      if (const auto n = entierIni(*z)) definirZoom(*n);
+    const auto c = parametres->lire(cleAffichage, cleContraste);
+    definirContraste(c && *c == "O");
+  }
   enregistrerMessages = parametres == nullptr || parametres->enregistrerMessages();
   if (RubriqueEnregistrerMessages != nullptr) RubriqueEnregistrerMessages->setChecked(enregistrerMessages);
   if (!partieACharger.isEmpty()) ouvrirPartie(partieACharger);
@@ -456,6 +513,27 @@ void TfrmPlateau::RubriqueEnregistrerMessagesClick() {
   enregistrerMessages = RubriqueEnregistrerMessages->isChecked();
   if (parametres == nullptr) return;
   const std::string erreur = parametres->ecrireEnregistrerMessages(enregistrerMessages);
+  if (erreur.empty()) return;
+  if (signalerErreur)
+    signalerErreur(erreur);
+  else
+    QMessageBox::critical(this, titreNormal, QString::fromStdString(cp1252::versUtf8(erreur)));
+}
+
+void TfrmPlateau::RubriqueZoomClick(int pourcent) {
+  definirZoom(pourcent);
+  ecrireAffichage(cleZoom, std::to_string(zoom_));
+}
+
+void TfrmPlateau::RubriqueContrasteClick() {
+  // Run from the menu, the check mark has already turned; run otherwise, it turns here.
+  definirContraste(!contraste_);
+  ecrireAffichage(cleContraste, contraste_ ? "O" : "N");
+}
+
+void TfrmPlateau::ecrireAffichage(const char* cle, const std::string& valeur) {
+  if (parametres == nullptr) return;
+  const std::string erreur = parametres->ecrire(cleAffichage, cle, valeur);
   if (erreur.empty()) return;
   if (signalerErreur)
     signalerErreur(erreur);
