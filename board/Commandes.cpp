@@ -72,6 +72,9 @@ class ClavierMenus : public QObject {
       altSeul_ = false;
       return false;
     }
+    // A key that a shortcut takes (Alt+C) comes as a shortcut override only:
+    // Alt was not alone, and its release must not arm the menu bar.
+    if (t == QEvent::ShortcutOverride && k != Qt::Key_Alt) altSeul_ = false;
     if (t == QEvent::KeyPress) {
       if (k == Qt::Key_Alt && (mods & ~Qt::AltModifier) == Qt::NoModifier) {
         altSeul_ = true;
