@@ -4,12 +4,14 @@
 // runs. `irvad --capture DOSSIER [PARTIE.ivd] [--zoom N]` instead draws the windows on
 // a game (or a new board) without a screen, writes their pictures and exits.
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "Capture.h"
 #include "Demarrage.h"
+#include "TfrmPlateau.h"
 
 int main(int argc, char** argv) {
   // A capture needs no screen: it draws on the offscreen platform unless
@@ -42,6 +44,16 @@ int main(int argc, char** argv) {
       return 1;
     }
     return 0;
+  }
+
+  // `irvad --premier-affichage` starts as usual and quits as soon as the
+  // board is first painted: the start-up's length, for bench_demarrage.
+  if (argc >= 2 && std::strcmp(argv[1], "--premier-affichage") == 0) {
+    irvad::Programme programme;
+    programme.creer(std::nullopt, /*enregistrerType=*/false);
+    programme.plateau->premierePeinture = [] { QTimer::singleShot(0, qApp, &QApplication::quit); };
+    programme.plateau->show();
+    return application.exec();
   }
 
   // Only the first argument counts: the saved game to open.

@@ -118,6 +118,11 @@ void SurfacePlateau::paintEvent(QPaintEvent* evenement) {
   // Everything is already drawn in the image: only copy what is asked for.
   QPainter p(this);
   for (const QRect& r : evenement->region()) p.drawImage(r, fenetre_.image_, r);
+  if (fenetre_.premierePeinture) {
+    const auto signaler = std::move(fenetre_.premierePeinture);
+    fenetre_.premierePeinture = nullptr;
+    signaler();
+  }
 }
 
 // The pointer in client units: the image is drawn larger at a higher zoom.

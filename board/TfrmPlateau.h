@@ -98,6 +98,8 @@ class TfrmPlateau : public QMainWindow {
   std::function<void()> montrerMessages;
   // The zoom or the contrast changed: the side windows follow.
   std::function<void()> affichageChange;
+  // Run once, when the board has first been painted on the screen.
+  std::function<void()> premierePeinture;
   // The messages log beside a saved game (file name given in UTF-8).
   std::function<void(const QString& fichier)> chargerMessages;
   std::function<void(const QString& fichier)> sauverMessages;
