@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -79,6 +80,9 @@ void Programme::creer(std::optional<Parametres> reglages, bool enregistrerType) 
 void Programme::demarrer(const QString& partie, bool enregistrerType) {
   creer(std::nullopt, enregistrerType);
   plateau->partieACharger = partie;
+  // $XDG_DATA_HOME/Irvad/, ~/.local/share/Irvad/ without it.
+  plateau->fichierReprise = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/Irvad/partie-interrompue.ivd");
   plateau->show();
   if (premierDemarrage_ && partie.isEmpty())
     plateau->texteStatut(cp1252::depuisUtf8(

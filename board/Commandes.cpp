@@ -6,12 +6,16 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShowEvent>
+#include <QTimer>
 #include <QTranslator>
 
 #include "Cp1252.h"
@@ -267,7 +271,7 @@ void TfrmPlateau::creerMenus() {
   Timer.setSingleShot(false);
   if (Timer.interval() <= 0) Timer.setInterval(3000);
   connect(&Timer, &QTimer::timeout, this, &TfrmPlateau::TimerTimer, Qt::UniqueConnection);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
 }
 
 QFileDialog& TfrmPlateau::OpenDialog() {
@@ -340,7 +344,11 @@ void TfrmPlateau::FormShow() {
   }
   enregistrerMessages = parametres == nullptr || parametres->enregistrerMessages();
   if (RubriqueEnregistrerMessages != nullptr) RubriqueEnregistrerMessages->setChecked(enregistrerMessages);
-  if (!partieACharger.isEmpty()) ouvrirPartie(partieACharger);
+  if (!partieACharger.isEmpty())
+    ouvrirPartie(partieACharger);
+  else
+    // Asked once the board is on the screen behind the question.
+    QTimer::singleShot(0, this, [this] { proposerReprise(); });
 }
 
 // ---------------------------------------------------------------- turn driver
@@ -365,7 +373,7 @@ void TfrmPlateau::demarrerAutomate() {
     texteStatut(cp1252::depuisUtf8(texteInterrompre));
     Timer.start();
   } else {
-    setWindowTitle(titreNormal);
+    afficherTitre(false);
     texteStatut(cp1252::depuisUtf8(texteContinuer));
   }
 }
@@ -396,14 +404,14 @@ void TfrmPlateau::RubriqueContinuerClick() {
   // The delay, if one was running, is over: it must not start the turn again.
   Timer.stop();
   if (RubriqueInterrompre != nullptr) RubriqueInterrompre->setEnabled(false);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
   lacherEnMain();
   jeu.continuer();
 }
 
 void TfrmPlateau::RubriqueInterrompreClick() {
   if (RubriqueInterrompre == nullptr || !RubriqueInterrompre->isEnabled()) return;
-  setWindowTitle(titrePause);
+  afficherTitre(true);
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
   texteStatut(cp1252::depuisUtf8(texteContinuer));
@@ -421,7 +429,7 @@ void TfrmPlateau::RubriqueNouvelleClick() {
   lacherEnMain();
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
   jeu.nouvellePartie(*tablee);
 }
 
@@ -437,6 +445,8 @@ bool TfrmPlateau::ouvrirPartie(const QString& fichier) {
   // "Enregistrer" now writes over the game opened, not over the file last
   // chosen for another game.
   fichierSauvegarde_ = fichier;
+  changementsEnregistres_ = jeu.changements();
+  afficherTitre(false);
   actualiserAnnuler();
   return true;
 }
@@ -457,8 +467,64 @@ void TfrmPlateau::RubriqueEnregistrerClick() {
     return;
   }
   // A letter taken from the stock and not yet placed is saved in the stock.
-  jeu.enregistrerPartie(nomSysteme(fichierSauvegarde_));
+  // A game that could not be saved keeps its failure in the status strip:
+  // its log is not written over it.
+  if (!jeu.enregistrerPartie(nomSysteme(fichierSauvegarde_))) return;
+  changementsEnregistres_ = jeu.changements();
+  afficherTitre(titrePauseAffiche_);
   if (enregistrerMessages && sauverMessages) sauverMessages(fichierSauvegarde_ + QStringLiteral(".txt"));
+}
+
+// ---------------------------------------------------------------- caption, quitting, resuming
+
+void TfrmPlateau::afficherTitre(bool pause) {
+  titrePauseAffiche_ = pause;
+  QString titre = pause ? titrePause : titreNormal;
+  if (!fichierSauvegarde_.isEmpty()) titre += QStringLiteral(" - ") + QFileInfo(fichierSauvegarde_).fileName();
+  setWindowTitle(titre);
+}
+
+// A game in progress that changed since it was last saved is kept, without
+// a question, for the next start to offer it again.
+bool TfrmPlateau::garderPartieInterrompue() {
+  if (fichierReprise.isEmpty() || !jeu.position().enCours || jeu.changements() == changementsEnregistres_) return true;
+  QDir().mkpath(QFileInfo(fichierReprise).absolutePath());
+  if (!jeu.enregistrerPartie(nomSysteme(fichierReprise))) return false;
+  if (sauverMessages) sauverMessages(fichierReprise + QStringLiteral(".txt"));
+  changementsEnregistres_ = jeu.changements();
+  return true;
+}
+
+void TfrmPlateau::closeEvent(QCloseEvent* evenement) {
+  if (!garderPartieInterrompue()) {
+    const QString question =
+        QStringLiteral("La partie en cours n'a pas pu être gardée (%1). Quitter quand même ?").arg(statut_);
+    if (!demander(question)) {
+      evenement->ignore();
+      return;
+    }
+  }
+  QMainWindow::closeEvent(evenement);
+}
+
+bool TfrmPlateau::demander(const QString& question) {
+  if (repondre) return repondre(question);
+  return QMessageBox::question(this, titreNormal, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+         QMessageBox::Yes;
+}
+
+// At start: the game kept when the program was last closed, offered again.
+// Either way the file goes; a game taken up is kept again at the next quit.
+void TfrmPlateau::proposerReprise() {
+  if (fichierReprise.isEmpty() || !QFileInfo::exists(fichierReprise)) return;
+  const bool reprendre = demander(QStringLiteral("Reprendre la partie interrompue ?"));
+  if (reprendre && ouvrirPartie(fichierReprise)) {
+    fichierSauvegarde_.clear();
+    afficherTitre(false);
+    changementsEnregistres_ = jeu.changements() - 1;
+  }
+  QFile::remove(fichierReprise);
+  QFile::remove(fichierReprise + QStringLiteral(".txt"));
 }
 
 void TfrmPlateau::RubriqueEnregistrerSousClick() {
@@ -482,7 +548,7 @@ void TfrmPlateau::RubriqueAnnulerClick() {
   // A delay running towards a computer's turn stops with the turn it was for.
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
   lacherEnMain();
   const Occupation o(*this);
   jeu.annuler(Retour::TourHumain);
@@ -492,7 +558,7 @@ void TfrmPlateau::RubriqueRetablirClick() {
   if (occupe() || !jeu.peutRetablir(Retour::TourHumain)) return;
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
   lacherEnMain();
   const Occupation o(*this);
   jeu.retablir(Retour::TourHumain);

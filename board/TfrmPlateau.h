@@ -109,6 +109,11 @@ class TfrmPlateau : public QMainWindow {
   // The saved game named on the command line, opened when the window is
   // first shown.
   QString partieACharger;
+  // Where a game in progress is kept when the window closes, and offered
+  // again when it is next shown; empty: nothing is kept.
+  QString fichierReprise;
+  // Answers a yes/no question (tests); a message box when not set.
+  std::function<bool(const QString& question)> repondre;
 
   // ---- The screen operations the engine calls (engine texts are Windows-1252).
   void dessinerPlateau();
@@ -247,11 +252,13 @@ class TfrmPlateau : public QMainWindow {
   // The cursor of a number 1..29 (the standard arrow for any other) at a
   // zoom; the images are drawn once for each zoom and kept for the whole run.
   static QCursor curseurNumero(int numero, int zoom = 100);
-  // The file "&Enregistrer" writes to: the game last opened or saved (empty before).
+  // The file "&Enregistrer" writes to: the game last opened or saved (empty
+  // before); the caption names it.
   QString fichierSauvegarde() const { return fichierSauvegarde_; }
 
  protected:
   void showEvent(QShowEvent* evenement) override;
+  void closeEvent(QCloseEvent* evenement) override;
   // The surface shown again (first showing, restored from the task bar):
   // the whole board is drawn again, which takes any highlight away.
   bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -261,6 +268,11 @@ class TfrmPlateau : public QMainWindow {
   void creerMenus();
   void FormShow();
   void ecrireAffichage(const char* cle, const std::string& valeur);
+  // "Irvad" or "Irvad [PAUSE]", then the name of the game's file.
+  void afficherTitre(bool pause);
+  bool garderPartieInterrompue();
+  void proposerReprise();
+  bool demander(const QString& question);
   void dessinerStatut();
   // A painter on the backing image, in client units at the zoom in use.
   void preparer(QPainter& p) const;
@@ -331,6 +343,8 @@ class TfrmPlateau : public QMainWindow {
   int occupe_ = 0;
   bool premierAffichage_ = true;
   QString fichierSauvegarde_;
+  uint64_t changementsEnregistres_ = 0;
+  bool titrePauseAffiche_ = false;
   QFileDialog* dialogueOuvrir_ = nullptr;
   QFileDialog* dialogueEnregistrer_ = nullptr;
 };
