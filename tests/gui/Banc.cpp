@@ -4,81 +4,30 @@
 #include <QTest>
 
 #include "DicoTest.h"
-#include "TfrmMessages.h"
-#include "TfrmScores.h"
 
 namespace irvad::test {
 
-void EcranRelais::dessinerPlateau() {
-  EcranEnregistreur::dessinerPlateau();
-  if (plateau) plateau->dessinerPlateau();
-}
-void EcranRelais::dessinerCellule(int r, int c, Couleur texte) {
-  EcranEnregistreur::dessinerCellule(r, c, texte);
-  if (plateau) plateau->dessinerCellule(r, c, texte);
-}
-void EcranRelais::dessinerReserve(const joueur& j) {
-  EcranEnregistreur::dessinerReserve(j);
-  if (plateau) plateau->dessinerReserve(j);
-}
-void EcranRelais::texteStatut(const std::string& texte) {
-  EcranEnregistreur::texteStatut(texte);
-  if (plateau) plateau->texteStatut(texte);
-}
-void EcranRelais::curseurStandard() {
-  EcranEnregistreur::curseurStandard();
-  if (plateau) plateau->curseurStandard();
-}
-void EcranRelais::ajouterMessage(const std::string& texte, bool effacer) {
-  EcranEnregistreur::ajouterMessage(texte, effacer);
-  if (journal) journal->ajouterMessage(texte, effacer);
-}
-void EcranRelais::ajouterMessageEtAttendre(const std::string& texte, bool effacer) {
-  EcranEnregistreur::ajouterMessageEtAttendre(texte, effacer);
+void EcranRelais::ajouterMessageEtAttendre(const std::string& t, bool e) {
+  EcranEnregistreur::ajouterMessageEtAttendre(t, e);
   if (pendantAttente) pendantAttente();
-  if (journal) journal->ajouterMessageEtAttendre(texte, effacer);
-}
-void EcranRelais::retirerMessages(int32_t n) {
-  EcranEnregistreur::retirerMessages(n);
-  if (journal) journal->retirerMessages(n);
+  if (journal) journal->ajouterMessageEtAttendre(t, e);
 }
 void EcranRelais::retirerDerniersMessages(int32_t n) {
   if (enregistrerAppels) appels.push_back("retirerDerniersMessages(" + std::to_string(n) + ")");
   for (int32_t i = 0; i < n && !messages.empty(); ++i) messages.pop_back();
   if (journal) journal->retirerDerniersMessages(n);
 }
-void EcranRelais::viderMessages() {
-  EcranEnregistreur::viderMessages();
-  if (journal) journal->viderMessages();
-}
-void EcranRelais::mettreAJourScores() {
-  EcranEnregistreur::mettreAJourScores();
-  if (scores) scores->mettreAJourScores();
-}
-void EcranRelais::activerPasserSonTour(bool actif) {
-  EcranEnregistreur::activerPasserSonTour(actif);
-  if (plateau) plateau->activerPasserSonTour(actif);
-}
-void EcranRelais::activerContinuer(bool actif) {
-  EcranEnregistreur::activerContinuer(actif);
-  if (plateau) plateau->activerContinuer(actif);
-}
-void EcranRelais::demarrerTour() {
-  EcranEnregistreur::demarrerTour();
-  if (plateau) plateau->demarrerTour();
-}
 void EcranRelais::coupCompte() {
   if (enregistrerAppels) appels.push_back("coupCompte()");
   if (plateau) plateau->coupCompte();
 }
 
-const std::vector<std::string> motsDuBanc = {
-    "LA", "LE", "LES", "AS", "ES", "SA", "SE", "ET", "TE", "TA", "TES", "SEL", "SET", "ART", "RAT", "TAS", "EST",
-    "OSE", "SOT", "AI", "IL", "NI", "ON", "OR", "DE", "DU", "UN", "NU", "MA", "ME", "MI", "PA", "PI", "RE",
-    "CE", "VA", "BU", "FA", "GO", "HA", "JE", "KA", "OS", "OU", "SI", "TU", "XI", "YA", "WU"};
-
 Banc::Banc(bool montrerFenetre) {
-  if (jeu.dico.charger(fichierDico(motsDuBanc), nullptr) != Dico::Resultat::Ok) qFatal("word list not loaded");
+  const std::vector<std::string> mots = {
+      "LA", "LE", "LES", "AS", "ES", "SA", "SE", "ET", "TE", "TA", "TES", "SEL", "SET", "ART", "RAT", "TAS", "EST",
+      "OSE", "SOT", "AI", "IL", "NI", "ON", "OR", "DE", "DU", "UN", "NU", "MA", "ME", "MI", "PA", "PI", "RE",
+      "CE", "VA", "BU", "FA", "GO", "HA", "JE", "KA", "OS", "OU", "SI", "TU", "XI", "YA", "WU"};
+  if (jeu.dico.charger(fichierDico(mots), nullptr) != Dico::Resultat::Ok) qFatal("word list not loaded");
   jeu.horloge = [] { return int64_t{1'000'000}; };
   parametres = std::make_unique<Parametres>(chemin("Irvad.ini"), chemin("u/Irvad.ini"));
   fenetre = std::make_unique<TfrmPlateau>(jeu);
@@ -117,8 +66,6 @@ void Banc::montrer() {
   fenetre->activateWindow();
   if (!QTest::qWaitForWindowActive(fenetre.get())) qWarning("window not active");
 }
-
-std::string Banc::chemin(const char* nom) const { return dossier.filePath(QString::fromLatin1(nom)).toStdString(); }
 
 void Banc::touche(Qt::Key k, Qt::KeyboardModifiers m) { QTest::keyClick(fenetre.get(), k, m); }
 
