@@ -7,15 +7,12 @@
 #include <QTest>
 
 #include "Banc.h"
-#include "TfrmMessages.h"
-#include "TfrmScores.h"
 
 using namespace irvad;
-using test::Banc;
 
 namespace {
 
-// What the player sees of the game.
+// What the player sees of the game: position, board, log, scores.
 struct Cliche {
   Position position;
   QImage plateau;
@@ -23,126 +20,122 @@ struct Cliche {
   QStringList scores;
 };
 
-}  // namespace
-
-class TestAnnuler : public QObject {
-  Q_OBJECT
-
-  std::unique_ptr<Banc> b;
-  std::unique_ptr<TfrmMessages> journal;
-  std::unique_ptr<TfrmScores> scores;
-  int attentes = 0;
-  bool offertPendantAttente = false;
-
+// Ana (human) against the computer, with the messages and scores windows.
+struct Partie : test::Banc {
+  TfrmMessages messages;
+  TfrmScores scores{jeu};
+  Partie() {
+    messages.definirIntervalle(1);
+    ecran.journal = &messages;
+    ecran.scores = &scores;
+    sieges({"Ana", "*Ordi"});
+    parametres->interruption = false;
+    fenetre->Timer.setInterval(1);
+  }
+  ~Partie() {
+    ecran.journal = nullptr;
+    ecran.scores = nullptr;
+  }
   Cliche cliche() const {
-    Cliche c{b->position(), b->fenetre->image().copy(), journal->lignes(), {scores->windowTitle()}};
-    for (int ligne = 1; ligne < scores->nbLignes(); ++ligne)
-      for (int colonne = 0; colonne < 4; ++colonne) c.scores << scores->texteCellule(colonne, ligne);
+    Cliche c{position(), fenetre->image().copy(), messages.lignes(), {scores.windowTitle()}};
+    for (int ligne = 1; ligne < scores.nbLignes(); ++ligne)
+      for (int colonne = 0; colonne < 4; ++colonne) c.scores << scores.texteCellule(colonne, ligne);
     return c;
   }
+  bool auTraitDAna() const {
+    return position().joueurCourant == 0 && fenetre->etape == 1 && !fenetre->Timer.isActive();
+  }
+  // Ana plays with the mouse the first placement the computer's own search
+  // finds for her; the computer answers after its delay.
+  void jouer() {
+    const Candidat c = jeu.rechercher().candidats.at(0);
+    prendre(static_cast<char>('A' + c.lettre - 1));
+    poser(c.x, c.y);
+    QTRY_VERIFY(auTraitDAna());
+    montrer();
+  }
+  using Banc::touche;
+  void touche(Qt::Key k) { Banc::touche(k, Qt::ControlModifier); }
+  // The game as it was, Ana at the start of her turn, her time running.
   void comparer(const Cliche& attendu) {
     const Cliche c = cliche();
     QVERIFY(c.position == attendu.position);
     QCOMPARE(c.journal, attendu.journal);
     QCOMPARE(c.scores, attendu.scores);
     QVERIFY(c.plateau == attendu.plateau);
-    // Ana at the start of her turn, her time running.
-    QCOMPARE(b->fenetre->etape, uint8_t{1});
-    QCOMPARE(b->fenetre->curseurActuel(), 0);
-    QVERIFY(b->position().plateau.chronoActif);
+    QCOMPARE(fenetre->etape, uint8_t{1});
+    QCOMPARE(fenetre->curseurActuel(), 0);
+    QVERIFY(position().plateau.chronoActif);
   }
-  bool auTraitDAna() const {
-    return b->position().joueurCourant == 0 && b->fenetre->etape == 1 && !b->fenetre->Timer.isActive();
-  }
-  // Ana plays with the mouse the first placement the computer's own search
-  // finds for her; the computer answers after its delay.
-  void jouer() {
-    const Recherche r = b->jeu.rechercher();
-    QVERIFY(r.dernierPlacement >= 0);
-    const Candidat& c = r.candidats[0];
-    b->prendre(static_cast<char>('A' + c.lettre - 1));
-    b->poser(c.x, c.y);
-    QTRY_VERIFY(auTraitDAna());
-    b->montrer();
-  }
-  void touche(Qt::Key k) { b->touche(k, Qt::ControlModifier); }
+};
+
+}  // namespace
+
+class TestAnnuler : public QObject {
+  Q_OBJECT
 
  private slots:
-  void cleanup() {
-    scores.reset();
-    journal.reset();
-    b.reset();
-  }
-
   void annulerEtRetablirDansUnePartieContreLAutomate() {
-    b = std::make_unique<Banc>();
-    journal = std::make_unique<TfrmMessages>();
-    journal->definirIntervalle(1);
-    scores = std::make_unique<TfrmScores>(b->jeu);
-    b->ecran.journal = journal.get();
-    b->ecran.scores = scores.get();
-    TfrmPlateau& f = *b->fenetre;
-    b->sieges({"Ana", "*Ordi"});
-    b->parametres->interruption = false;
-    f.Timer.setInterval(1);
-    b->ecran.pendantAttente = [this, &f] {
+    Partie p;
+    TfrmPlateau& f = *p.fenetre;
+    int attentes = 0;
+    bool offert = false;
+    p.ecran.pendantAttente = [&] {
       ++attentes;
-      offertPendantAttente = offertPendantAttente || f.RubriqueAnnuler->isEnabled() || f.RubriqueRetablir->isEnabled();
+      offert = offert || f.RubriqueAnnuler->isEnabled() || f.RubriqueRetablir->isEnabled();
       f.RubriqueAnnuler->trigger();
     };
-    b->touche(Qt::Key_F4);
+    p.touche(Qt::Key_F4, Qt::NoModifier);
     QVERIFY(!f.RubriqueAnnuler->isEnabled() && !f.RubriqueRetablir->isEnabled());
-    const Cliche debut = cliche();
-    b->prendre('E');
-    b->poser(0, 0);
-    QTRY_VERIFY(auTraitDAna());
-    const Cliche tour1 = cliche();
-    jouer();
-    const Cliche tour2 = cliche();
-    jouer();
-    const Cliche tour3 = cliche();
-    QVERIFY(attentes >= 2);
-    QVERIFY(!offertPendantAttente);
-    QCOMPARE(b->ecran.appelsDe("coupCompte").size(), std::size_t{3});
-    QVERIFY(tour3.journal.size() > tour2.journal.size() && tour2.journal.size() > tour1.journal.size());
-    QVERIFY(tour3.plateau != tour2.plateau && tour2.plateau != tour1.plateau);
+    const Cliche debut = p.cliche();
+    p.prendre('E');
+    p.poser(0, 0);
+    QTRY_VERIFY(p.auTraitDAna());
+    const Cliche tour1 = p.cliche();
+    p.jouer();
+    const Cliche tour2 = p.cliche();
+    p.jouer();
+    const Cliche tour3 = p.cliche();
+    // Ana's plays and the computer's answers were scored, neither item offered meanwhile.
+    QVERIFY(attentes >= 4 && !offert);
+    QCOMPARE(p.ecran.appelsDe("coupCompte").size(), std::size_t{3});
     QVERIFY(tour3.position.joueurs[0].score > tour2.position.joueurs[0].score);
+    QVERIFY(tour3.journal.size() > tour2.journal.size() && tour3.plateau != tour2.plateau);
     QVERIFY(f.RubriqueAnnuler->isEnabled() && !f.RubriqueRetablir->isEnabled());
 
     // Undo with a letter in hand over a cell it may go to: the letter goes
     // back, the highlight goes, and Ana's last play and the answer to it go.
-    const Recherche r = b->jeu.rechercher();
-    b->prendre(static_cast<char>('A' + r.candidats[0].lettre - 1));
-    b->survoler(TfrmPlateau::ancreCellule(r.candidats[0].x, r.candidats[0].y) + QPoint(5, 5));
-    touche(Qt::Key_Z);
-    comparer(tour2);
+    const Candidat c = p.jeu.rechercher().candidats.at(0);
+    p.prendre(static_cast<char>('A' + c.lettre - 1));
+    p.survoler(TfrmPlateau::ancreCellule(c.x, c.y) + QPoint(5, 5));
+    p.touche(Qt::Key_Z);
+    p.comparer(tour2);
     QVERIFY(f.RubriqueAnnuler->isEnabled() && f.RubriqueRetablir->isEnabled());
-    touche(Qt::Key_Z);
-    comparer(tour1);
+    p.touche(Qt::Key_Z);
+    p.comparer(tour1);
     // Back to the first turn of the game; there it stops.
-    touche(Qt::Key_Z);
-    comparer(debut);
+    p.touche(Qt::Key_Z);
+    p.comparer(debut);
     QVERIFY(!f.RubriqueAnnuler->isEnabled());
-    touche(Qt::Key_Z);
-    comparer(debut);
+    p.touche(Qt::Key_Z);
+    p.comparer(debut);
 
     // Redo plays the same plays again, to where undo came from.
     for (const Cliche* c : {&tour1, &tour2, &tour3}) {
-      touche(Qt::Key_Y);
-      comparer(*c);
+      p.touche(Qt::Key_Y);
+      p.comparer(*c);
     }
     QVERIFY(!f.RubriqueRetablir->isEnabled());
-    touche(Qt::Key_Y);
-    comparer(tour3);
+    p.touche(Qt::Key_Y);
+    p.comparer(tour3);
 
     // A new play after an undo: nothing to redo any more.
-    touche(Qt::Key_Z);
-    comparer(tour2);
-    jouer();
+    p.touche(Qt::Key_Z);
+    p.jouer();
     QVERIFY(f.RubriqueAnnuler->isEnabled() && !f.RubriqueRetablir->isEnabled());
-    QCOMPARE(b->position().tour, 3u);
-    touche(Qt::Key_Z);
-    comparer(tour2);
+    QCOMPARE(p.position().tour, 3u);
+    p.touche(Qt::Key_Z);
+    p.comparer(tour2);
   }
 };
 

@@ -65,10 +65,8 @@ class TestCommandes : public QObject {
     // Alt+P with a letter in hand: the letter goes back, the turn passes.
     b.prendre('T');
     b.touche(Qt::Key_P, Qt::AltModifier);
-    QVERIFY(!f.MenuPartie->isVisible());
-    QCOMPARE(b.stock(0, 'T'), 1);
-    QCOMPARE(b.position().joueurCourant, 1u);
-    QCOMPARE(f.curseurActuel(), 0);
+    QVERIFY(!f.MenuPartie->isVisible() && f.curseurActuel() == 0);
+    QVERIFY(b.stock(0, 'T') == 1 && b.position().joueurCourant == 1);
     // Everybody passed: the game ends once, and then nothing plays.
     f.RubriquePasserSonTour->trigger();
     QVERIFY(!b.position().enCours);
@@ -81,8 +79,7 @@ class TestCommandes : public QObject {
     // A cancelled set-up starts nothing.
     b.tablee.reset();
     b.touche(Qt::Key_F4);
-    QCOMPARE(b.dialoguesJoueurs, 2);
-    QVERIFY(!b.position().enCours);
+    QVERIFY(b.dialoguesJoueurs == 2 && !b.position().enCours);
     QCOMPARE(b.ecran.messages, lignes);
   }
 
@@ -122,41 +119,35 @@ class TestCommandes : public QObject {
     QTest::qWait(30);
     QCOMPARE(b.position().joueurCourant, 1u);
     b.touche(Qt::Key_C, Qt::AltModifier);
-    QCOMPARE(b.position().tour, 1u);
-    QCOMPARE(b.statut(), promptContinuer);
+    QVERIFY(b.position().tour == 1 && b.statut() == promptContinuer);
     // Without it, the delay runs; Alt+I pauses.
     b.parametres->interruption = false;
     f.Timer.setInterval(60000);
     b.touche(Qt::Key_C, Qt::AltModifier);
-    QVERIFY(f.Timer.isActive());
-    QCOMPARE(b.statut(), promptInterrompre);
+    QVERIFY(f.Timer.isActive() && b.statut() == promptInterrompre);
     b.touche(Qt::Key_I, Qt::AltModifier);
     QCOMPARE(f.windowTitle(), titrePause);
     QVERIFY(!f.Timer.isActive() && !f.RubriqueInterrompre->isEnabled() && f.RubriqueContinuer->isEnabled());
     QCOMPARE(b.statut(), promptContinuer);
     b.touche(Qt::Key_C, Qt::AltModifier);
-    QCOMPARE(f.windowTitle(), QStringLiteral("Irvad"));
-    QVERIFY(f.Timer.isActive());
+    QVERIFY(f.windowTitle() == "Irvad" && f.Timer.isActive());
     // Opening "Options", or "Partie" with Alt+P (no pass for a computer), pauses too; "?" does not.
     for (auto [touche, menu] : {std::pair{Qt::Key_O, f.MenuOptions}, std::pair{Qt::Key_P, f.MenuPartie}}) {
       b.touche(touche, Qt::AltModifier);
       QTRY_VERIFY(menu->isVisible());
-      QCOMPARE(f.windowTitle(), titrePause);
-      QVERIFY(!f.Timer.isActive());
+      QVERIFY(f.windowTitle() == titrePause && !f.Timer.isActive());
       menu->hide();
       b.touche(Qt::Key_C, Qt::AltModifier);
       QVERIFY(f.Timer.isActive());
     }
     f.MenuAide->popup(QPoint(0, 0));
-    QTRY_VERIFY(f.MenuAide->isVisible());
-    QVERIFY(f.Timer.isActive());
+    QTRY_VERIFY(f.MenuAide->isVisible() && f.Timer.isActive());
     f.MenuAide->hide();
     b.montrer();
     // A new game during the delay ends that delay.
     b.sieges({"*Ordi1", "Ana"});
     b.touche(Qt::Key_F4);
-    QVERIFY(!f.Timer.isActive());
-    QCOMPARE(b.position().joueurCourant, 1u);
+    QVERIFY(!f.Timer.isActive() && b.position().joueurCourant == 1);
     // Ana's opening; during the computer's delay the mouse takes nothing.
     b.prendre(b.position().caseEn(0, 0).lettre == 'B' ? 'C' : 'B');
     b.poser(10, 10);
@@ -165,8 +156,7 @@ class TestCommandes : public QObject {
     QCOMPARE(b.stock(1, 'X'), 1);
     // Continue before the delay is over: the computer plays now, and the delay is over.
     b.touche(Qt::Key_C, Qt::AltModifier);
-    QCOMPARE(b.position().joueurCourant, 1u);
-    QVERIFY(!f.Timer.isActive() && !f.RubriqueInterrompre->isEnabled());
+    QVERIFY(b.position().joueurCourant == 1 && !f.Timer.isActive() && !f.RubriqueInterrompre->isEnabled());
     b.prendre('X');
     QCOMPARE(f.etape, uint8_t{2});
   }
@@ -197,8 +187,7 @@ class TestCommandes : public QObject {
     b.choix = a;
     b.touche(Qt::Key_F3);
     QCOMPARE(b.dialoguesFichier.back(), &f.OpenDialog());
-    QVERIFY(b.position().joueurs == sauvee.joueurs);
-    QCOMPARE(b.position().joueurCourant, 0u);
+    QVERIFY(b.position().joueurs == sauvee.joueurs && b.position().joueurCourant == 0);
     QCOMPARE(b.position().caseEn(10, 10).lettre, int32_t{'A'});
     QCOMPARE(b.messagesCharges, std::vector<QString>{a + ".txt"});
     QVERIFY(f.RubriqueContinuer->isEnabled() && !b.position().plateau.chronoActif);
@@ -217,8 +206,7 @@ class TestCommandes : public QObject {
     QCOMPARE(relu.position().joueurs[0].lettres[26], 1);
     // Continue during a human turn starts it again, the letter back in the stock.
     b.touche(Qt::Key_C, Qt::AltModifier);
-    QCOMPARE(f.etape, uint8_t{1});
-    QCOMPARE(b.stock(0, 'Z'), 1);
+    QVERIFY(f.etape == 1 && b.stock(0, 'Z') == 1);
     // A file that cannot be read leaves the game and says why; a cancel does nothing.
     b.choix = b.dossier.filePath("absente.ivd");
     b.touche(Qt::Key_F3);

