@@ -1,11 +1,21 @@
 #include "Banc.h"
 
 #include <QCursor>
+#include <QFile>
 #include <QTest>
 
 #include "DicoTest.h"
 
 namespace irvad::test {
+
+QByteArray lire(const QString& chemin) {
+  QFile f(chemin);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void ecrire(const QString& chemin, const QByteArray& octets) {
+  QFile f(chemin);
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(octets);
+}
 
 void EcranRelais::ajouterMessageEtAttendre(const std::string& t, bool e) {
   EcranEnregistreur::ajouterMessageEtAttendre(t, e);

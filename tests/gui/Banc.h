@@ -16,6 +16,10 @@
 
 namespace irvad::test {
 
+// A file's bytes (empty when it cannot be read); a file written whole.
+QByteArray lire(const QString& chemin);
+void ecrire(const QString& chemin, const QByteArray& octets);
+
 // Each call recorded, then shown where the program's own screen shows it.
 #define IRVAD_RELAIS(fenetre, appel, ...)     \
   EcranEnregistreur::appel(__VA_ARGS__); \

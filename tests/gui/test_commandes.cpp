@@ -1,7 +1,7 @@
 // The board window's commands: a new game, passing and the end of a game,
 // the keyboard's way to the menus; the pause before a computer player's turn
-// (delay, Continue, Interrupt, the menus that interrupt); saving and opening;
-// the commands held while a play is scored; the log-saving option.
+// (delay, Continue, Interrupt, the menus that interrupt); saving and opening,
+// with the log-saving option; the commands held while a play is scored.
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
@@ -21,11 +21,6 @@ const QString promptInterrompre = QString::fromUtf8(
 const QString promptContinuer = QString::fromUtf8(
     "Choisissez la rubrique \"Partie\" | \"Continuer\" ou appuyez sur Alt+C pour poursuivre le jeu.");
 const QString titrePause = QStringLiteral("Irvad [PAUSE]");
-
-QByteArray octets(const QString& chemin) {
-  QFile f(chemin);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -178,10 +173,11 @@ class TestCommandes : public QObject {
     // The game goes on and is saved elsewhere, without its log once the option is off.
     b.touche(Qt::Key_P, Qt::AltModifier);
     b.touche(Qt::Key_F2, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(b.parametres->lire("Partie", "EnregistrerMessages"), std::optional<std::string>("N"));
     b.choix = autre;
     b.touche(Qt::Key_F2, Qt::ShiftModifier);
     QCOMPARE(b.messagesSauves.size(), std::size_t{1});
-    const QByteArray autreAvant = octets(autre);
+    const QByteArray autreAvant = test::lire(autre);
     QVERIFY(!autreAvant.isEmpty());
     // The first one opened again as it was saved; it waits for Continue, the mouse idle.
     b.choix = a;
@@ -199,7 +195,7 @@ class TestCommandes : public QObject {
     // "Enregistrer" now writes the game opened, a letter in hand in its stock.
     b.prendre('Z');
     b.touche(Qt::Key_F2);
-    QCOMPARE(octets(autre), autreAvant);
+    QCOMPARE(test::lire(autre), autreAvant);
     EcranNul nul;
     Jeu relu(nul);
     QVERIFY(relu.chargerPartie(a.toStdString()));
@@ -215,6 +211,15 @@ class TestCommandes : public QObject {
     b.choix.clear();
     b.touche(Qt::Key_F3);
     QCOMPARE(b.dialoguesFichier.size(), std::size_t{6});
+    // The log option, from its menu item too, is kept in Irvad.ini for the next start.
+    f.RubriqueEnregistrerMessages->trigger();
+    QCOMPARE(b.parametres->lire("Partie", "EnregistrerMessages"), std::optional<std::string>("O"));
+    f.RubriqueEnregistrerMessagesClick();
+    Banc suivant(false);
+    suivant.parametres = std::make_unique<Parametres>(b.chemin("Irvad.ini"), b.chemin("u/Irvad.ini"));
+    suivant.fenetre->parametres = suivant.parametres.get();
+    suivant.montrer();
+    QVERIFY(!suivant.fenetre->RubriqueEnregistrerMessages->isChecked() && !suivant.fenetre->enregistrerMessages);
   }
 
   void lesCommandesAttendentLaFinDUnCoupEnCours() {
@@ -249,26 +254,6 @@ class TestCommandes : public QObject {
     QVERIFY(attentes > 0 && delaiGarde);
     QCOMPARE(b.dialoguesJoueurs, 1);
     QVERIFY(b.dialoguesFichier.empty());
-  }
-
-  void lOptionDesMessagesVaDansIrvadIni() {
-    Banc b;
-    TfrmPlateau& f = *b.fenetre;
-    b.touche(Qt::Key_F2, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(!f.RubriqueEnregistrerMessages->isChecked());
-    QCOMPARE(b.parametres->lire("Partie", "EnregistrerMessages"), std::optional<std::string>("N"));
-    f.RubriqueEnregistrerMessages->trigger();
-    QCOMPARE(b.parametres->lire("Partie", "EnregistrerMessages"), std::optional<std::string>("O"));
-    f.RubriqueEnregistrerMessagesClick();
-    // The next start reads it when its window is first shown.
-    Banc suivant(false);
-    suivant.parametres = std::make_unique<Parametres>(b.chemin("Irvad.ini"), b.chemin("u/Irvad.ini"));
-    suivant.fenetre->parametres = suivant.parametres.get();
-    suivant.montrer();
-    QVERIFY(!suivant.fenetre->RubriqueEnregistrerMessages->isChecked() && !suivant.fenetre->enregistrerMessages);
-    // Qt's own dialogs speak French.
-    QVERIFY(installerTraductionQt(*qApp));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
   }
 };
 

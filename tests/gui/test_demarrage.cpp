@@ -1,12 +1,11 @@
 // The program's start-up: the windows created and wired to the engine, the
 // settings applied to the delay timers, the saved game of the command line
-// opened at the first showing, the pictures of --capture.
+// opened at the first showing.
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Capture.h"
 #include "Demarrage.h"
 #include "TfrmMessages.h"
 #include "TfrmPlateau.h"
@@ -68,6 +67,9 @@ class TestDemarrage : public QObject {
     // A failure of the log file goes to the board's status strip.
     QVERIFY(!programme.messages->sauverMessages(dossier.filePath("absent/x.txt")));
     QVERIFY(programme.plateau->statut().startsWith(QStringLiteral("Impossible")));
+    // Qt's own dialogs speak French.
+    QVERIFY(installerTraductionQt(*qApp));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
   }
 
   void laPartieDeLaLigneDeCommandeSOuvreAuPremierAffichage() {
@@ -102,22 +104,6 @@ class TestDemarrage : public QObject {
     QApplication::processEvents();
     QVERIFY(autre.plateau->isVisible() && !autre.plateau->statut().isEmpty());
     QVERIFY(!autre.jeu.position().enCours && !autre.plateau->RubriqueContinuer->isEnabled());
-  }
-
-  void laCaptureEcritLesTroisImages() {
-    QTemporaryDir dossier;
-    const QString fichier = partieSauvee(dossier);
-    const QString cible = dossier.filePath("images");
-    QCOMPARE(capturerFenetres(cible, fichier), QString());
-    const QImage plateau(cible + "/plateau.png");
-    QCOMPARE(plateau.size(), QSize(TfrmPlateau::largeur, TfrmPlateau::hauteur));
-    // The token of player 1 on vertex (0, 0) in player 1's light colour.
-    QCOMPARE(plateau.pixelColor(TfrmPlateau::ancreCellule(0, 0) + QPoint(2, 1)), TfrmPlateau::couleursClaires[1]);
-    QCOMPARE(QImage(cible + "/scores.png").height(), TfrmScores::hauteurClient(3));
-    QVERIFY(!QImage(cible + "/messages.png").isNull());
-    // A game that cannot be read gives the reason and no picture.
-    QVERIFY(!capturerFenetres(dossier.filePath("autres"), fichier + ".txt").isEmpty());
-    QVERIFY(!QFile::exists(dossier.filePath("autres/plateau.png")));
   }
 };
 

@@ -24,6 +24,7 @@
 #include "TfrmParametresAutomates.h"
 
 using namespace irvad;
+using test::lire, test::ecrire;
 
 namespace {
 
@@ -32,14 +33,6 @@ T* element(QWidget* w, const QString& nom) {
   T* e = w->findChild<T*>(nom);
   if (!e) qFatal("missing %s", qPrintable(nom));
   return e;
-}
-QByteArray lire(const QString& chemin) {
-  QFile f(chemin);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void ecrire(const QString& chemin, const QByteArray& octets) {
-  QFile f(chemin);
-  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(octets);
 }
 // Runs `action` on the modal dialog about to open.
 void ensuite(const std::function<void(QWidget*)>& action) {

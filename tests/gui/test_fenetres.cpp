@@ -17,19 +17,11 @@
 #include "TfrmRecords.h"
 
 using namespace irvad;
+using test::lire, test::ecrire;
 using Lignes = std::vector<std::string>;
 using Fin = TfrmMessages::FinAttente;
 
 namespace {
-
-QByteArray lire(const QString& chemin) {
-  QFile f(chemin);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
-}
-void ecrire(const QString& chemin, const QByteArray& octets) {
-  QFile f(chemin);
-  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(octets);
-}
 
 // Holds a wait and runs `action` from inside it; a click after 10 s keeps a
 // broken wait from hanging the test. `tenue` tells whether the window was
@@ -179,7 +171,7 @@ class TestFenetres : public QObject {
     }
   }
 
-  void lesScoresSuiventLeClassement() {
+  void lesScoresSuiventLeClassementEtLeTemps() {
     test::EcranRelais ecran;
     Jeu jeu(ecran);
     TfrmScores w(jeu);
@@ -222,20 +214,12 @@ class TestFenetres : public QObject {
     for (int r = 1; r <= 6; ++r)
       QCOMPARE(image.pixelColor(w.rectCellule(0, r).bottomLeft() + QPoint(1, -1)),
                TfrmScores::couleursClaires[w.joueurDeLigne(r) + 1]);
-    // Fewer players: fewer rows.
-    commencer(jeu, 2);
-    QCOMPARE(w.nbLignes(), 3);
-    QCOMPARE(w.height(), TfrmScores::hauteurClient(2));
-  }
-
-  void leTempsCourtPourLeJoueurAuTrait() {
-    test::EcranRelais ecran;
-    Jeu jeu(ecran);
-    jeu.horloge = [this] { return maintenant; };
-    TfrmScores w(jeu);
-    ecran.scores = &w;
+    // Fewer players: fewer rows. The running time of the player on turn, beyond 99 minutes.
     commencer(jeu, 3);
-    Position p = jeu.position();
+    QCOMPARE(w.nbLignes(), 4);
+    QCOMPARE(w.height(), TfrmScores::hauteurClient(3));
+    jeu.horloge = [this] { return maintenant; };
+    p = jeu.position();
     p.tour = 1;
     p.joueurs[0].temps = 5999.4;
     p.joueurs[1].temps = 6000.0;

@@ -1,8 +1,7 @@
 // The board window: the drawing at its anchors, the hit-tests at their
-// boundary pixels, the cursors, and human turns played with the mouse on the
+// boundary pixels, and human turns played with the mouse on the
 // board surface, prompt and cursor at each step.
 #include <QTest>
-#include <set>
 
 #include "Banc.h"
 
@@ -87,14 +86,6 @@ class TestPlateau : public QObject {
         QCOMPARE(TfrmPlateau::toucheCellule(ancre(r, c).x() - 5, ancre(r, c).y()), C({r, c}));
         QVERIFY(TfrmPlateau::toucheCellule(ancre(r, c).x() + 25, ancre(r, c).y()) != C({r, c}));
       }
-    // 29 cursors, each a picture of its own, held at its centre.
-    std::set<QByteArray> images;
-    for (int n = 1; n <= 29; ++n) {
-      QCOMPARE(TfrmPlateau::curseurNumero(n).hotSpot(), QPoint(16, 16));
-      const QImage im = TfrmPlateau::curseurNumero(n).pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-      images.insert(QByteArray(reinterpret_cast<const char*>(im.constBits()), im.sizeInBytes()));
-    }
-    QCOMPARE(images.size(), std::size_t{29});
   }
 
   void uneOuvertureEtUnTourEntierALaSouris() {
