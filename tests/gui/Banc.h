@@ -21,8 +21,8 @@ QByteArray lire(const QString& chemin);
 void ecrire(const QString& chemin, const QByteArray& octets);
 
 // Each call recorded, then shown where the program's own screen shows it.
-#define IRVAD_RELAIS(fenetre, appel, ...)     \
-  EcranEnregistreur::appel(__VA_ARGS__); \
+#define IRVAD_RELAIS(fenetre, appel, ...) \
+  EcranEnregistreur::appel(__VA_ARGS__);   \
   if (fenetre) fenetre->appel(__VA_ARGS__)
 
 // Records every call as the engine tests' screen does, and hands it to the
