@@ -438,8 +438,10 @@ bool TfrmPlateau::ouvrirPartie(const QString& fichier) {
   // A letter in hand goes back to the game it was taken from.
   lacherEnMain();
   if (!jeu.chargerPartie(nomSysteme(fichier))) return false;
-  // The loaded game waits for Continue; a delay of the game before must not start it.
+  // The loaded game waits for Continue; a delay of the game before must not start it,
+  // nor may the mouse play in the turn that was on before the load.
   Timer.stop();
+  etape = 0;
   RubriqueInterrompre->setEnabled(false);
   if (chargerMessages) chargerMessages(fichier + QStringLiteral(".txt"));
   // "Enregistrer" now writes over the game opened, not over the file last
