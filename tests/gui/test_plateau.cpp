@@ -109,9 +109,9 @@ class TestPlateau : public QObject {
     QVERIFY(f.etape == 2 && b.stock(0, 'E') == 0);
     QCOMPARE(f.curseurActuel(), 'E' - 64);
     QCOMPARE(f.statut(), texteDestination);
-    // Only the vertex takes it: elsewhere no highlight and the plain cursor.
+    // Only the vertex takes it: elsewhere no highlight, the letter in hand still in sight.
     b.poser(1, 1);
-    QVERIFY(f.etape == 2 && f.curseurActuel() == 0);
+    QVERIFY(f.etape == 2 && f.curseurActuel() == 'E' - 64);
     QCOMPARE(px(i, ancre(1, 1) + bord), rgb(claire(0)));
     b.survoler(ancre(0, 0) + QPoint(5, 5));
     QCOMPARE(px(i, ancre(0, 0) + bord), rgb(claire(1)));
@@ -192,7 +192,7 @@ class TestPlateau : public QObject {
     QCOMPARE(f.curseurActuel(), TfrmPlateau::curseurDepl);
     b.cliquer();
     b.poser(6, 5);
-    QVERIFY(f.etape == 2 && f.curseurActuel() == 0 && b.position().caseEn(6, 5).proprietaire == 0);
+    QVERIFY(f.etape == 2 && f.curseurActuel() == 'S' - 64 && b.position().caseEn(6, 5).proprietaire == 0);
     // 3 cells away beside the E: "SE", and the turn passes.
     b.survoler(ancre(5, 4) + QPoint(5, 5));
     QCOMPARE(f.curseurActuel(), 'S' - 64);
