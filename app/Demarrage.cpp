@@ -9,6 +9,7 @@
 #include "Bureau.h"
 #include "Cp1252.h"
 #include "TfrmAPropos.h"
+#include "TfrmDico.h"
 #include "TfrmMessages.h"
 #include "TfrmNomJoueurs.h"
 #include "TfrmParametresAutomates.h"
@@ -22,7 +23,8 @@ void preparerApplication(QApplication& application) {
   QApplication::setApplicationName(QStringLiteral("Irvad"));
   QApplication::setOrganizationName(QStringLiteral("Tavo"));
   QApplication::setApplicationVersion(QStringLiteral(IRVAD_VERSION));
-  QApplication::setApplicationDisplayName(QStringLiteral("Irvad"));
+  // No display name: Qt would add it to every window title ("Messages —
+  // Irvad"), and each window carries its own title.
   QApplication::setDesktopFileName(QStringLiteral("irvad"));
   installerTraductionQt(application);
 }
@@ -71,6 +73,9 @@ void Programme::demarrer(const QString& partie, bool enregistrerType) {
   creer(std::nullopt, enregistrerType);
   plateau->partieACharger = partie;
   plateau->show();
+  // A word list that failed to load leaves its dialog with the reason, which
+  // the board, shown after it, must not cover.
+  if (ecran.dico) ecran.dico->garderAuDessusDe(plateau.get());
 }
 
 void Programme::appliquerIntervalle() {

@@ -28,6 +28,15 @@ int compter(const QImage& image, const QRect& boite, const QColor& couleur) {
   return n;
 }
 
+// Pixels of a box darker than the grey of the tiles: a letter's ink, its
+// smoothed edges included.
+int encre(const QImage& image, const QRect& boite) {
+  int n = 0;
+  for (int y = boite.top(); y <= boite.bottom(); ++y)
+    for (int x = boite.left(); x <= boite.right(); ++x) n += image.pixelColor(x, y).value() < 128;
+  return n;
+}
+
 // The inside of banner tile i, clear of the neighbouring tiles.
 QRect interieur(int i) {
   const QPoint a = TfrmAPropos::ancreTuile(i);
@@ -125,6 +134,10 @@ class TestAPropos : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&dialogue));
     QVERIFY(compter(dialogue.image(), lettresVU, noir) > 0);
     QCOMPARE(compter(dialogue.image(), lettresVU, blanc), 0);
+    // The U's tile leaves the V whole: about as much ink on each side of x = 173.
+    const int encreV = encre(dialogue.image(), QRect(150, 284, 23, 28));
+    const int encreU = encre(dialogue.image(), QRect(173, 284, 17, 28));
+    QVERIFY2(encreV * 2 > encreU, qPrintable(QStringLiteral("V %1, U %2").arg(encreV).arg(encreU)));
     const int dessins = dialogue.dessinsBouton();
 
     bouger(dialogue, QPoint(60, 300));

@@ -1,13 +1,16 @@
 // The program's start-up and its screen: the windows created in their order
-// and wired to the engine, the settings applied to the delay timers, the
-// saved game of the command line, the pictures of --capture.
+// and wired to the engine, their titles as they are given, the settings
+// applied to the delay timers, the saved game of the command line, the
+// pictures of --capture.
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "Apparence.h"
 #include "Capture.h"
 #include "Cp1252.h"
 #include "Demarrage.h"
@@ -87,6 +90,26 @@ class TestDemarrage : public QObject {
     // A failure of the log file goes to the status strip.
     QVERIFY(!programme.messages->sauverMessages(dossier.filePath(QStringLiteral("absent/x.txt"))));
     QVERIFY(!programme.plateau->statut().isEmpty());
+  }
+
+  void lesTitresSontCeuxDesFenetresEtTiennentDansLeurCadre() {
+    // Once a display name is set, Qt adds it to every title ("Messages — Irvad").
+    preparerApplication(*qApp);
+    QApplication::setApplicationName(QStringLiteral("autre"));
+    QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("autre"));
+    QApplication::setApplicationName(QStringLiteral("Irvad"));
+    // The side windows: room for their captions beside the title bar's
+    // buttons, and a fixed size that no window manager offers to maximise.
+    QTemporaryDir dossier;
+    Programme programme;
+    programme.creer(reglages(dossier, 0), false);
+    const std::pair<QWidget*, QString> fenetres[] = {{programme.scores, QStringLiteral("Scores - Tour n°999")},
+                                                    {programme.messages, QStringLiteral("Messages")}};
+    for (const auto& [fenetre, titre] : fenetres) {
+      QVERIFY2(fenetre->width() >= largeurPourTitre(titre), qPrintable(titre));
+      QCOMPARE(fenetre->minimumSize(), fenetre->maximumSize());
+    }
+    QCOMPARE(programme.messages->Button->width(), programme.messages->width() - 2);
   }
 
   void leDialogueDeLaListeDisparaitApresUnChargementReussi() {

@@ -1,6 +1,7 @@
 // The word list's loading dialog, driven by the real loader: eight steps to
 // 100% then gone on success; with no file or a short one, the window stays
-// with the reason and the game object is usable all the same.
+// with the reason, above the board, and the game object is usable all the
+// same.
 #include <QFile>
 #include <QPointer>
 #include <QProgressBar>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "Dico.h"
 #include "Jeu.h"
@@ -106,6 +108,13 @@ class TestDicoFenetre : public QObject {
     QWidget plateau;
     plateau.show();
     QVERIFY(QTest::qWaitForWindowExposed(&plateau));
+    // The board shown after it keeps it above itself, where it stood.
+    const QPoint position = ecran.dico->pos();
+    ecran.dico->garderAuDessusDe(&plateau);
+    QVERIFY(ecran.dico->isVisible() && ecran.dico->isWindow());
+    QCOMPARE(ecran.dico->windowHandle()->transientParent(), plateau.windowHandle());
+    QCOMPARE(ecran.dico->pos(), position);
+    QCOMPARE(ecran.dico->StatusBar->currentMessage(), QStringLiteral("Fichier L23456789 introuvable !"));
     QTimer::singleShot(0, &plateau, [&] { plateau.close(); });
     // Should the loop not end with the last window, it ends with 1 after a
     // while instead of hanging the test.

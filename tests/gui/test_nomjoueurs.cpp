@@ -17,6 +17,7 @@
 #include <tuple>
 #include <vector>
 
+#include "Disposition.h"
 #include "EcranEnregistreur.h"
 #include "Jeu.h"
 #include "Parametres.h"
@@ -139,6 +140,7 @@ class TestNomJoueurs : public QObject {
     }
     QCOMPARE(ligne(dialogue, "Image", 2)->property("numeroImage").toInt(), 6);
     QCOMPARE(ligne(dialogue, "Image", 3)->property("numeroImage").toInt(), 7);
+    verifierDisposition(dialogue, QSize(549, 344));
     if (!qEnvironmentVariableIsEmpty("IRVAD_CAPTURES"))
       dialogue.grab().save(qEnvironmentVariable("IRVAD_CAPTURES") + "/nomjoueurs.png");
   }

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "Disposition.h"
 #include "Parametres.h"
 #include "TfrmParametresAutomates.h"
 
@@ -161,10 +162,9 @@ class TestParametres : public QObject {
                                 "&Vu && appliqué", "Annuler"})
       QVERIFY2(textes.contains(QString::fromUtf8(attendu)), attendu);
     QVERIFY(element<QPushButton>(dialogue, "ButtonValider")->isDefault());
-    if (!qEnvironmentVariableIsEmpty("IRVAD_CAPTURES")) {
-      dialogue.show();
+    verifierDisposition(dialogue, QSize(338, 274));
+    if (!qEnvironmentVariableIsEmpty("IRVAD_CAPTURES"))
       dialogue.grab().save(qEnvironmentVariable("IRVAD_CAPTURES") + "/parametres.png");
-    }
   }
 };
 

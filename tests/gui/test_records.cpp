@@ -117,6 +117,22 @@ class TestRecords : public QObject {
     QCOMPARE(lu("Records/Score/Date").toString(), QStringLiteral("05/12/2001 21:07"));
     QCOMPARE(lu("Records/PointsPris/Record").toInt(), 0);
     QVERIFY(erreurs_.isEmpty());
+
+    // Every text shows whole, a name of 8 letters and three-digit figures
+    // included, and no caption runs into its value.
+    w->LabelNom[1]->setText(QStringLiteral("WWWWWWWW"));
+    w->LabelScore->setText(QStringLiteral("999"));
+    for (const QLabel* l : w->findChildren<QLabel*>()) {
+      const int largeur = l->fontMetrics().horizontalAdvance(l->text());
+      QVERIFY2(largeur <= l->width() && l->x() >= 0 && l->geometry().right() < w->width(), qPrintable(l->text()));
+    }
+    for (int i = 1; i <= 4; ++i) {
+      const QLabel* libelle = w->findChild<QLabel*>(QStringLiteral("Label%1").arg(i));
+      const QLabel* valeur = w->labelValeur(i - 1);
+      const int debutValeur = valeur->geometry().right() - valeur->fontMetrics().horizontalAdvance(QStringLiteral("999"));
+      QVERIFY2(libelle->x() + libelle->fontMetrics().horizontalAdvance(libelle->text()) < debutValeur,
+               qPrintable(libelle->text()));
+    }
   }
 
   void seulUnChiffreStrictementMeilleurRemplaceLeRecord() {

@@ -135,7 +135,9 @@ class TestScores : public QObject {
     verifierLignes(w, enOrdre, rien, rien);
     QCOMPARE(w.texteCellule(1, 1), QStringLiteral("000"));
     QCOMPARE(w.height(), hauteur);
-    QCOMPARE(w.width(), 147);
+    // The names' column takes the width the caption adds; the others keep theirs.
+    QCOMPARE(w.rectCellule(4, 0).right(), w.width() - 4);
+    for (int c = 1; c < 5; ++c) QCOMPARE(w.rectCellule(c, 0).width(), TfrmScores::largeurs[static_cast<std::size_t>(c)]);
     QCOMPARE(w.windowTitle(), QStringLiteral("Scores - Tour n°0"));
 
     for (int p = 0; p < joueurs; ++p) {
