@@ -10,6 +10,7 @@
 #include "Bureau.h"
 #include "Cp1252.h"
 #include "TfrmAPropos.h"
+#include "TfrmDico.h"
 #include "TfrmMessages.h"
 #include "TfrmNomJoueurs.h"
 #include "TfrmParametresAutomates.h"
@@ -23,7 +24,8 @@ void preparerApplication(QApplication& application) {
   QApplication::setApplicationName(QStringLiteral("Irvad"));
   QApplication::setOrganizationName(QStringLiteral("Tavo"));
   QApplication::setApplicationVersion(QStringLiteral(IRVAD_VERSION));
-  QApplication::setApplicationDisplayName(QStringLiteral("Irvad"));
+  // No display name: Qt would add it to every window title ("Messages —
+  // Irvad"), and each window carries its own title.
   QApplication::setDesktopFileName(QStringLiteral("irvad"));
   installerTraductionQt(application);
 }
@@ -87,6 +89,9 @@ void Programme::demarrer(const QString& partie, bool enregistrerType) {
   if (premierDemarrage_ && partie.isEmpty())
     plateau->texteStatut(cp1252::depuisUtf8(
         "Bienvenue ! Pour commencer une partie, appuyez sur F4 ou choisissez « Partie » puis « Nouvelle »."));
+  // A word list that failed to load leaves its dialog with the reason, which
+  // the board, shown after it, must not cover.
+  if (ecran.dico) ecran.dico->garderAuDessusDe(plateau.get());
 }
 
 void Programme::appliquerIntervalle() {

@@ -3,9 +3,11 @@
 // opened at the first showing.
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "Apparence.h"
 #include "Demarrage.h"
 #include "TfrmMessages.h"
 #include "TfrmPlateau.h"
@@ -70,6 +72,26 @@ class TestDemarrage : public QObject {
     // Qt's own dialogs speak French.
     QVERIFY(installerTraductionQt(*qApp));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+  }
+
+  void lesTitresSontCeuxDesFenetresEtTiennentDansLeurCadre() {
+    // Once a display name is set, Qt adds it to every title ("Messages — Irvad").
+    preparerApplication(*qApp);
+    QApplication::setApplicationName(QStringLiteral("autre"));
+    QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("autre"));
+    QApplication::setApplicationName(QStringLiteral("Irvad"));
+    // The side windows: room for their captions beside the title bar's
+    // buttons, and a fixed size that no window manager offers to maximise.
+    QTemporaryDir dossier;
+    Programme programme;
+    programme.creer(reglages(dossier, 0), false);
+    const std::pair<QWidget*, QString> fenetres[] = {{programme.scores, QStringLiteral("Scores - Tour n°999")},
+                                                    {programme.messages, QStringLiteral("Messages")}};
+    for (const auto& [fenetre, titre] : fenetres) {
+      QVERIFY2(fenetre->width() >= largeurPourTitre(titre), qPrintable(titre));
+      QCOMPARE(fenetre->minimumSize(), fenetre->maximumSize());
+    }
+    QCOMPARE(programme.messages->Button->width(), programme.messages->width() - 2);
   }
 
   void laPartieDeLaLigneDeCommandeSOuvreAuPremierAffichage() {

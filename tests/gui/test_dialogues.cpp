@@ -16,7 +16,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QWindow>
+
 #include "Banc.h"
+#include "Disposition.h"
 #include "Projet.h"
 #include "TfrmAPropos.h"
 #include "TfrmDico.h"
@@ -78,6 +81,10 @@ class TestDialogues : public QObject {
     parametres.deplacementsParDefaut = true;
     QVERIFY(jeu.nouvellePartie(Tablee{2, {{"Ana", false, false, 9}, {"Bob", true, true, 5}}}));
     const Position avant = jeu.position();
+    {
+      TfrmNomJoueurs d(jeu, parametres);
+      verifierDisposition(d, QSize(549, 344));
+    }
 
     // Before a new game: rows for the number chosen, each with the picture of
     // the vertex it will get; the defaults offered; the seats given back and nothing written.
@@ -149,7 +156,7 @@ class TestDialogues : public QObject {
     ecrire(ini, "[Automate]\r\nPause=12\r\nTailleMax=2\r\nInterruption=o\r\n");
     Parametres reglages(ini.toStdString(), dossier.filePath("u/Irvad.ini").toStdString());
     TfrmParametresAutomates dialogue(reglages);
-    dialogue.show();
+    verifierDisposition(dialogue, QSize(338, 274));
     auto* pause = element<QSlider>(&dialogue, "TrackBar1");
     auto* taille = element<QSlider>(&dialogue, "TrackBar2");
     auto* interruption = element<QCheckBox>(&dialogue, "CheckBoxInterruption");
@@ -207,6 +214,15 @@ class TestDialogues : public QObject {
     dialogue.show();
     dialogue.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialogue));
+    // The U's tile leaves the V whole: about as much ink on each side of x = 173.
+    auto encre = [&](const QRect& boite) {
+      int n = 0;
+      for (int y = boite.top(); y <= boite.bottom(); ++y)
+        for (int x = boite.left(); x <= boite.right(); ++x) n += dialogue.image().pixelColor(x, y).value() < 128;
+      return n;
+    };
+    const int encreV = encre(QRect(150, 284, 23, 28)), encreU = encre(QRect(173, 284, 17, 28));
+    QVERIFY2(encreV * 2 > encreU, qPrintable(QStringLiteral("V %1, U %2").arg(encreV).arg(encreU)));
     QTest::mouseClick(dialogue.LabelUrl, Qt::LeftButton);
     QTest::mouseClick(dialogue.LabelEMail, Qt::LeftButton);
     QTest::mouseClick(dialogue.LabelUrl, Qt::RightButton);  // opens nothing
@@ -240,6 +256,12 @@ class TestDialogues : public QObject {
     QWidget plateau;
     plateau.show();
     QVERIFY(QTest::qWaitForWindowExposed(&plateau));
+    // The board shown after it keeps it above itself, where it stood.
+    const QPoint place = ecran.dico->pos();
+    ecran.dico->garderAuDessusDe(&plateau);
+    QVERIFY(ecran.dico->isVisible() && ecran.dico->isWindow());
+    QCOMPARE(ecran.dico->windowHandle()->transientParent(), plateau.windowHandle());
+    QCOMPARE(ecran.dico->pos(), place);
     QTimer::singleShot(0, &plateau, [&] { plateau.close(); });
     QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);

@@ -180,6 +180,9 @@ class TestFenetres : public QObject {
     QVERIFY(w.isVisible());
     QCOMPARE(w.nbLignes(), 7);
     QCOMPARE(w.texteCellule(1, 1), QStringLiteral("000"));
+    // The names' column takes the width the caption adds; the others keep theirs.
+    QCOMPARE(w.rectCellule(4, 0).right(), w.width() - 4);
+    for (int c = 1; c < 5; ++c) QCOMPARE(w.rectCellule(c, 0).width(), TfrmScores::largeurs[static_cast<std::size_t>(c)]);
     // Scores first, then more cells, then player order. Player j gets n[j]
     // cells whose values add up to v[j].
     const int scores[6] = {10, 30, 20, 30, 0, 20}, n[6] = {0, 1, 0, 2, 5, 0}, v[6] = {0, 1, 0, 2, 9, 0};
@@ -250,6 +253,21 @@ class TestFenetres : public QObject {
     auto w = records();
     QVERIFY(w->chargerRecords());
     QVERIFY(lu("Records/Score/Record").isValid());
+    // Every text shows whole, a name of 8 letters and three-digit figures
+    // included, and no caption runs into its value.
+    w->LabelNom[1]->setText(QStringLiteral("WWWWWWWW"));
+    w->LabelScore->setText(QStringLiteral("999"));
+    for (const QLabel* l : w->findChildren<QLabel*>()) {
+      const int largeur = l->fontMetrics().horizontalAdvance(l->text());
+      QVERIFY2(largeur <= l->width() && l->x() >= 0 && l->geometry().right() < w->width(), qPrintable(l->text()));
+    }
+    for (int i = 1; i <= 4; ++i) {
+      const QLabel* libelle = w->findChild<QLabel*>(QStringLiteral("Label%1").arg(i));
+      const QLabel* valeur = w->labelValeur(i - 1);
+      const int debut = valeur->geometry().right() - valeur->fontMetrics().horizontalAdvance(QStringLiteral("999"));
+      QVERIFY2(libelle->x() + libelle->fontMetrics().horizontalAdvance(libelle->text()) < debut,
+               qPrintable(libelle->text()));
+    }
     // The first play with a word beats the word and the score; 0 is no record.
     w->mettreAJourRecords("Zo\xE9", "MOT", 5, 0, 0);
     QCOMPARE(w->nouveauxRecords, uint8_t(TfrmRecords::recordMot | TfrmRecords::recordScore));
