@@ -12,12 +12,6 @@ cd "$(dirname "$0")/.."
 sh scripts/paquets.sh
 construction=build-deb
 
-# The word list's sources fetched by an earlier build are reused.
-if [ -d build/sources-dico ] && [ ! -d "$construction/sources-dico" ]; then
-  mkdir -p "$construction"
-  cp -r build/sources-dico "$construction/"
-fi
-
 eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
 # Build type None: only these flags, as Debian builds its packages. They are
 # given at every configure (the environment counts only at the first one),
