@@ -127,6 +127,16 @@ void Programme::relier() {
     TfrmAPropos dialogue(fenetre, &jeu);
     dialogue.exec();
   };
+  fenetre->attenteContinuer = [this, fenetre](const QString& invite) {
+    if (invite.isEmpty())
+      messages->finAttenteContinuer();
+    else
+      messages->attendreContinuer(invite, [fenetre] { fenetre->RubriqueContinuerClick(); });
+  };
+  fenetre->affichageChange = [this, fenetre] {
+    scores->definirZoom(fenetre->zoom());
+    messages->definirZoom(fenetre->zoom());
+  };
   fenetre->montrerScores = [this] {
     scores->show();
     scores->raise();

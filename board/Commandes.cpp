@@ -29,6 +29,9 @@ namespace {
 
 const char* const texteInterrompre =
     "Choisissez la rubrique \"Partie\" | \"Interrompre\" ou appuyez sur Alt+I pour faire une pause.";
+// What the messages window shows while the game waits.
+const char* const texteAttente = "Le jeu attend : appuyez sur Continuer.";
+const char* const texteAttenteDelai = "Le jeu reprend seul, ou tout de suite avec Continuer.";
 const char* const texteContinuer =
     "Choisissez la rubrique \"Partie\" | \"Continuer\" ou appuyez sur Alt+C pour poursuivre le jeu.";
 
@@ -372,10 +375,17 @@ void TfrmPlateau::demarrerAutomate() {
     RubriqueInterrompre->setEnabled(true);
     texteStatut(cp1252::depuisUtf8(texteInterrompre));
     Timer.start();
+    signalerAttente(texteAttenteDelai);
   } else {
     afficherTitre(false);
     texteStatut(cp1252::depuisUtf8(texteContinuer));
+    signalerAttente(texteAttente);
   }
+}
+
+// Besides the status strip, the game's wait shows where a player looks.
+void TfrmPlateau::signalerAttente(const char* invite) {
+  if (attenteContinuer) attenteContinuer(invite == nullptr ? QString() : QString::fromUtf8(invite));
 }
 
 void TfrmPlateau::lacherEnMain() {
@@ -401,6 +411,7 @@ void TfrmPlateau::TimerTimer() {
 
 void TfrmPlateau::RubriqueContinuerClick() {
   if (occupe() || !jeu.position().enCours) return;
+  signalerAttente(nullptr);
   // The delay, if one was running, is over: it must not start the turn again.
   Timer.stop();
   if (RubriqueInterrompre != nullptr) RubriqueInterrompre->setEnabled(false);
@@ -415,6 +426,7 @@ void TfrmPlateau::RubriqueInterrompreClick() {
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
   texteStatut(cp1252::depuisUtf8(texteContinuer));
+  signalerAttente(texteAttente);
 }
 
 // ---------------------------------------------------------------- game commands
@@ -430,6 +442,7 @@ void TfrmPlateau::RubriqueNouvelleClick() {
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
   afficherTitre(false);
+  signalerAttente(nullptr);
   jeu.nouvellePartie(*tablee);
 }
 
@@ -450,6 +463,7 @@ bool TfrmPlateau::ouvrirPartie(const QString& fichier) {
   changementsEnregistres_ = jeu.changements();
   afficherTitre(false);
   actualiserAnnuler();
+  signalerAttente(texteAttente);
   return true;
 }
 
@@ -552,6 +566,7 @@ void TfrmPlateau::RubriqueAnnulerClick() {
   RubriqueInterrompre->setEnabled(false);
   afficherTitre(false);
   lacherEnMain();
+  signalerAttente(nullptr);
   const Occupation o(*this);
   jeu.annuler(Retour::TourHumain);
 }
@@ -562,6 +577,7 @@ void TfrmPlateau::RubriqueRetablirClick() {
   RubriqueInterrompre->setEnabled(false);
   afficherTitre(false);
   lacherEnMain();
+  signalerAttente(nullptr);
   const Occupation o(*this);
   jeu.retablir(Retour::TourHumain);
 }

@@ -98,6 +98,9 @@ class TfrmPlateau : public QMainWindow {
   std::function<void()> montrerMessages;
   // The zoom or the contrast changed: the side windows follow.
   std::function<void()> affichageChange;
+  // The game waits for "Continuer", with the words to say so; an empty text
+  // when the wait is over.
+  std::function<void(const QString& invite)> attenteContinuer;
   // Run once, when the board has first been painted on the screen.
   std::function<void()> premierePeinture;
   // The messages log beside a saved game (file name given in UTF-8).
@@ -273,6 +276,7 @@ class TfrmPlateau : public QMainWindow {
   bool garderPartieInterrompue();
   void proposerReprise();
   bool demander(const QString& question);
+  void signalerAttente(const char* invite);
   void dessinerStatut();
   // A painter on the backing image, in client units at the zoom in use.
   void preparer(QPainter& p) const;

@@ -59,7 +59,8 @@ TfrmMessages::TfrmMessages(QWidget* parent) : QDialog(parent) {
   Memo->setFont(policeFixe(8));
   disposition->addWidget(Memo, 1);
 
-  auto* panel = new QWidget(this);
+  panel_ = new QWidget(this);
+  auto* panel = panel_;
   panel->setObjectName(QStringLiteral("Panel"));
   panel->setFixedHeight(26);
   Button = new QPushButton(QStringLiteral("&Continuer"), panel);
@@ -142,7 +143,8 @@ TfrmMessages::FinAttente TfrmMessages::ajouterMessageEtAttendre(const std::strin
   // Already done when the player or the timer ended the wait, not when the
   // program quitting did.
   Timer.stop();
-  Button->setEnabled(false);
+  // A game that waits for "Continuer" keeps the button for it.
+  Button->setEnabled(static_cast<bool>(continuer_));
 
   hide();
   setWindowModality(Qt::NonModal);
@@ -161,7 +163,49 @@ void TfrmMessages::terminerAttente(FinAttente fin) {
   boucle_->exit(QDialog::Accepted);
 }
 
-void TfrmMessages::ButtonClick() { terminerAttente(FinAttente::Continuer); }
+void TfrmMessages::ButtonClick() {
+  if (boucle_) {
+    terminerAttente(FinAttente::Continuer);
+    return;
+  }
+  // Outside a wait of its own, the button goes on with a game that waits.
+  if (continuer_) {
+    const auto continuer = continuer_;
+    finAttenteContinuer();
+    continuer();
+  }
+}
+
+void TfrmMessages::attendreContinuer(const QString& invite, std::function<void()> continuer) {
+  continuer_ = std::move(continuer);
+  StatusBar->showMessage(invite);
+  Button->setToolTip(invite);
+  if (!boucle_) {
+    Button->setEnabled(true);
+    show();
+    raise();
+  }
+}
+
+void TfrmMessages::finAttenteContinuer() {
+  continuer_ = nullptr;
+  StatusBar->clearMessage();
+  Button->setToolTip(QString());
+  if (!boucle_) Button->setEnabled(false);
+}
+
+void TfrmMessages::definirZoom(int pourcent) {
+  if (pourcent == zoom_) return;
+  zoom_ = pourcent;
+  const int largeur = std::max(largeurClient, largeurPourTitre(windowTitle())) * zoom_ / 100;
+  setFixedSize(largeur, (hauteurClient - BarreEtat::hauteur) * zoom_ / 100 + BarreEtat::hauteur);
+  Memo->setFont(policeFixe(8 * zoom_ / 100));
+  QFont f = font();
+  f.setPointSizeF(font().pointSizeF() * zoom_ / 100);
+  Button->setFont(f);
+  panel_->setFixedHeight(26 * zoom_ / 100);
+  Button->setGeometry(1, 1, largeur - 2, 25 * zoom_ / 100);
+}
 
 void TfrmMessages::TimerTimer() { terminerAttente(FinAttente::Minuterie); }
 

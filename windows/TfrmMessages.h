@@ -74,6 +74,17 @@ class TfrmMessages : public QDialog {
 
   bool enAttente() const { return boucle_ != nullptr; }
 
+  // The game waits for "Continuer" (a computer's turn, a pause, a loaded
+  // game): the window shows, its status strip says so, and its button goes
+  // on with the game through `continuer`. Outside such a wait the button
+  // only serves the waits of the log.
+  void attendreContinuer(const QString& invite, std::function<void()> continuer);
+  void finAttenteContinuer();
+  bool attendContinuer() const { return static_cast<bool>(continuer_); }
+
+  // The board's zoom, in percent: the window and its text grow with it.
+  void definirZoom(int pourcent);
+
   // Where failure texts go (the board window's status strip).
   std::function<void(const QString& texte)> statut;
   // Asks for the file of sauverMessagesSous; empty when cancelled. The save
@@ -105,6 +116,9 @@ class TfrmMessages : public QDialog {
   QString demanderFichierParDialogue();
 
   std::vector<std::string> lignes_;
+  QWidget* panel_ = nullptr;
+  std::function<void()> continuer_;
+  int zoom_ = 100;
   QEventLoop* boucle_ = nullptr;
   FinAttente fin_ = FinAttente::Continuer;
 };

@@ -30,25 +30,31 @@ GrilleScores::GrilleScores(TfrmScores& fenetre) : QWidget(&fenetre), fenetre_(fe
 void GrilleScores::paintEvent(QPaintEvent* evenement) {
   QPainter p(this);
   p.setClipRegion(evenement->region());
+  // Drawn in its own units, larger at a higher zoom.
+  const qreal z = fenetre_.zoom() / 100.0;
+  p.scale(z, z);
+  const int largeurGrille = fenetre_.largeur(), hauteurGrille = TfrmScores::hauteurClient(fenetre_.nbLignes() - 1);
+  const QRect tout(0, 0, largeurGrille, hauteurGrille);
   // The frame, sunken, then the grid lines showing between the cells.
-  p.fillRect(rect(), QColor(212, 208, 200));
+  p.fillRect(tout, QColor(212, 208, 200));
   p.setPen(QColor(128, 128, 128));
-  p.drawLine(0, 0, width() - 1, 0);
-  p.drawLine(0, 0, 0, height() - 1);
+  p.drawLine(0, 0, largeurGrille - 1, 0);
+  p.drawLine(0, 0, 0, hauteurGrille - 1);
   p.setPen(QColor(64, 64, 64));
-  p.drawLine(1, 1, width() - 2, 1);
-  p.drawLine(1, 1, 1, height() - 2);
+  p.drawLine(1, 1, largeurGrille - 2, 1);
+  p.drawLine(1, 1, 1, hauteurGrille - 2);
   p.setPen(Qt::white);
-  p.drawLine(0, height() - 1, width() - 1, height() - 1);
-  p.drawLine(width() - 1, 0, width() - 1, height() - 1);
+  p.drawLine(0, hauteurGrille - 1, largeurGrille - 1, hauteurGrille - 1);
+  p.drawLine(largeurGrille - 1, 0, largeurGrille - 1, hauteurGrille - 1);
   const int b = TfrmScores::bord;
-  p.fillRect(QRect(b, b, width() - 2 * b, height() - 2 * b), QColor(128, 128, 128));
+  p.fillRect(QRect(b, b, largeurGrille - 2 * b, hauteurGrille - 2 * b), QColor(128, 128, 128));
   p.setFont(fenetre_.font());
   for (int ligne = 0; ligne < fenetre_.nbLignes(); ++ligne)
     for (int colonne = 0; colonne < 5; ++colonne) {
       const QRect r = fenetre_.rectCellule(colonne, ligne);
       // Column 4 may overflow to its left: draw it whenever its row is dirty.
-      if (colonne == 4 || evenement->region().intersects(r)) fenetre_.StringGridDrawCell(p, colonne, ligne, r);
+      if (colonne == 4 || evenement->region().intersects(fenetre_.versEcran(r)))
+        fenetre_.StringGridDrawCell(p, colonne, ligne, r);
     }
 }
 
@@ -81,10 +87,25 @@ uint32_t TfrmScores::joueursEnJeu() const { return std::min<uint32_t>(jeu_.posit
 
 void TfrmScores::ajusterLignes() {
   const int lignes = static_cast<int>(joueursEnJeu()) + 1;
-  if (lignes == nbLignes_ && height() == hauteurClient(lignes - 1)) return;
+  const QRect taille = versEcran(QRect(0, 0, largeur_, hauteurClient(lignes - 1)));
+  if (lignes == nbLignes_ && size() == taille.size()) return;
   nbLignes_ = lignes;
-  setFixedSize(largeur_, hauteurClient(lignes - 1));
-  StringGrid->setGeometry(0, 0, largeur_, hauteurClient(lignes - 1));
+  setFixedSize(taille.size());
+  StringGrid->setGeometry(taille);
+}
+
+QRect TfrmScores::versEcran(const QRect& r) const {
+  if (zoom_ == 100) return r;
+  return QRect(r.x() * zoom_ / 100, r.y() * zoom_ / 100, (r.right() + 1) * zoom_ / 100 - r.x() * zoom_ / 100,
+               (r.bottom() + 1) * zoom_ / 100 - r.y() * zoom_ / 100);
+}
+
+void TfrmScores::definirZoom(int pourcent) {
+  if (pourcent == zoom_) return;
+  zoom_ = pourcent;
+  nbLignes_ = 0;
+  ajusterLignes();
+  StringGrid->update();
 }
 
 void TfrmScores::showEvent(QShowEvent* evenement) {
@@ -206,7 +227,7 @@ void TfrmScores::mettreAJourTemps() {
   // the clock must still be seen to run. The whole row, because a long time
   // overflows into its neighbour.
   const QRect r = rectCellule(0, ligne).united(rectCellule(4, ligne));
-  StringGrid->repaint(r);
+  StringGrid->repaint(versEcran(r));
 }
 
 void TfrmScores::TimerTimer() { mettreAJourTemps(); }

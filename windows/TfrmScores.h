@@ -78,6 +78,11 @@ class TfrmScores : public QWidget {
   // The time text last drawn on a row (empty before its first drawing).
   QString tempsAffiche(int ligne) const;
   int nbLignes() const { return nbLignes_; }
+  // The board's zoom, in percent: the window grows with it, its text too.
+  void definirZoom(int pourcent);
+  int zoom() const { return zoom_; }
+  // A rectangle of the grid's own units on the screen, at the zoom.
+  QRect versEcran(const QRect& r) const;
   int largeur() const { return largeur_; }
   QRect rectCellule(int colonne, int ligne) const;
 
@@ -101,6 +106,7 @@ class TfrmScores : public QWidget {
   Jeu& jeu_;
   int nbLignes_ = 0;
   int largeur_ = largeurClient;
+  int zoom_ = 100;
   // The time text last drawn on each row, and its seconds (-1: not drawn).
   std::array<QString, nbJoueursMax + 1> tempsAffiches_{};
   std::array<long long, nbJoueursMax + 1> secondesAffichees_{};

@@ -3,7 +3,9 @@
 // opened at the first showing.
 #include <QApplication>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,6 +94,31 @@ class TestDemarrage : public QObject {
       QCOMPARE(fenetre->minimumSize(), fenetre->maximumSize());
     }
     QCOMPARE(programme.messages->Button->width(), programme.messages->width() - 2);
+  }
+
+  // A computer's turn that waits for "Continuer" shows in the messages
+  // window, whose button plays it; the side windows follow the board's zoom.
+  void lAttenteSeVoitEtLesFenetresSuiventLeZoom() {
+    QTemporaryDir dossier;
+    Programme programme;
+    programme.creer(reglages(dossier, 3), false);
+    programme.plateau->show();
+    Jeu& jeu = programme.jeu;
+    QVERIFY(jeu.nouvellePartie(Tablee{2, {{"Ana", false, true, 5}, {"Ordi", true, true, 5}}}));
+    QVERIFY(jeu.prendre('E') && jeu.poser(0, 0));
+    TfrmMessages& messages = *programme.messages;
+    QVERIFY(messages.isVisible() && messages.attendContinuer() && messages.Button->isEnabled());
+    QVERIFY(!messages.StatusBar->currentMessage().isEmpty());
+    QTest::mouseClick(messages.Button, Qt::LeftButton);
+    QCOMPARE(jeu.position().joueurCourant, 0u);
+    QCOMPARE(jeu.position().tour, 1u);
+    QVERIFY(!messages.attendContinuer() && !messages.Button->isEnabled());
+
+    const QSize scores = programme.scores->size(), journal = programme.messages->size();
+    programme.plateau->definirZoom(200);
+    QCOMPARE(programme.scores->width(), scores.width() * 2);
+    QVERIFY(programme.messages->width() >= journal.width() * 2 - 1);
+    QCOMPARE(programme.messages->Memo->font().pointSize(), 16);
   }
 
   void laPartieDeLaLigneDeCommandeSOuvreAuPremierAffichage() {
