@@ -16,7 +16,7 @@
 #include <string>
 
 #include "DicoTest.h"
-#include "Enfant.h"
+#include "Processus.h"
 #include "Fichiers.h"
 
 namespace irvad {

@@ -1,8 +1,11 @@
 // The records window: the store is created on first use, only a strictly
 // better figure replaces a record (in red, written at once, with a pop-up),
-// records outlive the window and are read afresh before each comparison,
-// and a store that cannot be read or written is reported without stopping
-// the game.
+// records outlive the window and are read afresh before each comparison;
+// each record stands alone when another is damaged; a store that cannot be
+// read or written is reported without stopping the game; and the store's
+// text is the one QSettings reads and writes.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -12,27 +15,10 @@
 #include <QTimer>
 #include <memory>
 
+#include "MagasinRecords.h"
 #include "TfrmRecords.h"
 
 using irvad::TfrmRecords;
-
-namespace {
-
-// A store whose reads give four records and whose writes always fail.
-bool lireQuatreRecords(QIODevice&, QSettings::SettingsMap& valeurs) {
-  for (const char* cle : TfrmRecords::cles) {
-    const QString groupe = QStringLiteral("Records/") + QString::fromLatin1(cle) + QLatin1Char('/');
-    valeurs.insert(groupe + QStringLiteral("Record"), QString::fromLatin1(cle) == QLatin1String("Mot")
-                                                          ? QVariant(QStringLiteral("ARBRE"))
-                                                          : QVariant(4));
-    valeurs.insert(groupe + QStringLiteral("Nom"), QStringLiteral("Ana"));
-    valeurs.insert(groupe + QStringLiteral("Date"), QStringLiteral("01/01/2020 10:00"));
-  }
-  return true;
-}
-bool ecritureImpossible(QIODevice&, const QSettings::SettingsMap&) { return false; }
-
-}  // namespace
 
 class TestRecords : public QObject {
   Q_OBJECT
@@ -43,18 +29,24 @@ class TestRecords : public QObject {
   };
   QList<Erreur> erreurs_;
 
-  QString fichierStore() const {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavo"), QStringLiteral("Irvad"))
-        .fileName();
+  QString fichierStore() const { return dossier_.filePath(QStringLiteral("Tavo/Irvad.conf")); }
+  // What QSettings reads in the store.
+  QVariant lu(const QString& cle) const { return QSettings(fichierStore(), QSettings::IniFormat).value(cle); }
+  QByteArray octets() const {
+    QFile f(fichierStore());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  QVariant lu(const QString& cle) const {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavo"), QStringLiteral("Irvad"));
-    return store.value(cle);
+  void ecrireStore(const QByteArray& texte) {
+    QDir().mkpath(dossier_.filePath(QStringLiteral("Tavo")));
+    QFile f(fichierStore());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(texte);
   }
   // A window on the test's store, with errors collected, a fixed clock and
   // French separators.
   std::unique_ptr<TfrmRecords> fenetre(QDateTime moment = QDateTime(QDate(2001, 12, 5), QTime(21, 7))) {
     auto w = std::make_unique<TfrmRecords>();
+    w->cheminStore = fichierStore();
     w->signalerErreur = [this](const QString& titre, const QString& texte) { erreurs_.append({titre, texte}); };
     w->maintenant = [moment] { return moment; };
     w->locale = QLocale(QLocale::French, QLocale::France);
@@ -66,15 +58,19 @@ class TestRecords : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(dossier_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier_.path());
-    QVERIFY(fichierStore().startsWith(dossier_.path()));
+    // The store is where QSettings keeps the user's Tavo/Irvad settings.
+    qputenv("XDG_CONFIG_HOME", dossier_.path().toUtf8());
+    QCOMPARE(TfrmRecords::cheminParDefaut(),
+             QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavo"), QStringLiteral("Irvad"))
+                 .fileName());
+    QCOMPARE(TfrmRecords::cheminParDefaut(), fichierStore());
   }
   void init() {
     erreurs_.clear();
-    const QString f = fichierStore();
-    QFileInfo info(f);
-    if (info.isDir()) QDir(f).removeRecursively();
-    else QFile::remove(f);
+    const QFileInfo info(fichierStore());
+    ::chmod(QFile::encodeName(fichierStore()).constData(), 0644);
+    if (info.isDir()) QDir(fichierStore()).removeRecursively();
+    else QFile::remove(fichierStore());
   }
 
   void premierLancementCreeLesRecordsEtLePremierCoupLesBat() {
@@ -82,14 +78,13 @@ class TestRecords : public QObject {
     QVERIFY(!w->isVisible());
     QVERIFY(w->chargerRecords());
     QVERIFY(erreurs_.isEmpty());
-    QVERIFY(QFile::exists(fichierStore()));
     QCOMPARE(lu("Records/Mot/Record").toString(), QString());
+    QVERIFY(lu("Records/Mot/Record").isValid());
     for (const char* cle : {"Score", "PointsPris", "LettresPrises"}) {
       const QString groupe = QStringLiteral("Records/") + QLatin1String(cle);
-      QCOMPARE(lu(groupe + "/Record").toInt(), 0);
-      QVERIFY(lu(groupe + "/Record").isValid());
+      QCOMPARE(lu(groupe + "/Record").toString(), QStringLiteral("0"));
       QCOMPARE(lu(groupe + "/Nom").toString(), QString());
-      QCOMPARE(lu(groupe + "/Date").toString(), QString());
+      QVERIFY(lu(groupe + "/Date").isValid());
     }
     QCOMPARE(w->LabelMot->text(), QString());
     QCOMPARE(w->LabelScore->text(), QStringLiteral("0"));
@@ -106,11 +101,10 @@ class TestRecords : public QObject {
     QCOMPARE(couleur(w->LabelMot), rouge);
     QCOMPARE(couleur(w->LabelScore), rouge);
     QCOMPARE(couleur(w->LabelPointsPris), noir);
-    QCOMPARE(couleur(w->LabelLettresPrises), noir);
     QVERIFY(w->isVisible());
     QVERIFY(w->Timer.isActive());
     QCOMPARE(w->Timer.interval(), 3000);
-    // Written at once, with the number as a number.
+    // Written at once.
     QCOMPARE(lu("Records/Mot/Record").toString(), QStringLiteral("MOT"));
     QCOMPARE(lu("Records/Mot/Nom").toString(), QStringLiteral("Zoé"));
     QCOMPARE(lu("Records/Score/Record").toInt(), 5);
@@ -120,45 +114,31 @@ class TestRecords : public QObject {
   }
 
   void seulUnChiffreStrictementMeilleurRemplaceLeRecord() {
-    {
-      auto w = fenetre(QDateTime(QDate(2020, 1, 2), QTime(3, 4)));
-      w->mettreAJourRecords("Ana", "LAC", 5, 2, 1);
-      QCOMPARE(w->nouveauxRecords, uint8_t(15));
-    }
-    const QByteArray avant = [this] {
-      QFile f(fichierStore());
-      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    fenetre(QDateTime(QDate(2020, 1, 2), QTime(3, 4)))->mettreAJourRecords("Ana", "LAC", 5, 2, 1);
+    const QByteArray avant = octets();
     auto w = fenetre();
     // As many letters, the same score, as many points and letters taken:
     // nothing changes, nothing shows, nothing is written.
     w->mettreAJourRecords("Bob", "LES", 5, 2, 1);
     QCOMPARE(w->nouveauxRecords, uint8_t(0));
     QVERIFY(!w->isVisible());
-    QVERIFY(!w->Timer.isActive());
     QCOMPARE(w->LabelMot->text(), QStringLiteral("LAC"));
     for (int i = 0; i < 4; ++i) {
       QCOMPARE(w->LabelNom[static_cast<std::size_t>(i)]->text(), QStringLiteral("Ana"));
       QCOMPARE(w->LabelDate[static_cast<std::size_t>(i)]->text(), QStringLiteral("02/01/2020 03:04"));
-      QCOMPARE(couleur(w->labelValeur(i)), noir);
     }
-    QFile f(fichierStore());
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), avant);
+    QCOMPARE(octets(), avant);
 
     // A longer word, a lower score, more points and letters: three records,
     // all three red; the score keeps its holder.
     w->mettreAJourRecords("Bob", "LACS", 4, 3, 2);
     QCOMPARE(w->nouveauxRecords, uint8_t(1 | 4 | 8));
-    QCOMPARE(w->LabelMot->text(), QStringLiteral("LACS"));
     QCOMPARE(w->LabelScore->text(), QStringLiteral("5"));
-    QCOMPARE(w->LabelNom[1]->text(), QStringLiteral("Ana"));
     QCOMPARE(couleur(w->LabelScore), noir);
     for (int i : {0, 2, 3}) {
       QCOMPARE(couleur(w->labelValeur(i)), rouge);
       QCOMPARE(w->LabelNom[static_cast<std::size_t>(i)]->text(), QStringLiteral("Bob"));
     }
-    QCOMPARE(w->LabelPointsPris->text(), QStringLiteral("3"));
     QCOMPARE(lu("Records/LettresPrises/Record").toInt(), 2);
     QCOMPARE(lu("Records/Score/Nom").toString(), QStringLiteral("Ana"));
   }
@@ -175,18 +155,15 @@ class TestRecords : public QObject {
     QCOMPARE(seconde->LabelMot->text(), QStringLiteral("ARBRES"));
     QCOMPARE(seconde->LabelScore->text(), QStringLiteral("12"));
     QCOMPARE(seconde->LabelNom[3]->text(), QStringLiteral("Ana"));
-    QCOMPARE(seconde->LabelDate[0]->text(), QStringLiteral("05/12/2001 21:07"));
     // That run beats the score.
     seconde->mettreAJourRecords("Bob", "OR", 20, 0, 0);
     QCOMPARE(seconde->nouveauxRecords, TfrmRecords::recordScore);
 
     // The first window still shows 12, but reads the store before it
     // compares: 15 beats nothing, and Bob's 20 stays.
-    QCOMPARE(premiere->LabelScore->text(), QStringLiteral("12"));
     premiere->mettreAJourRecords("Cyl", "OR", 15, 0, 0);
     QCOMPARE(premiere->nouveauxRecords, uint8_t(0));
     QCOMPARE(premiere->LabelScore->text(), QStringLiteral("20"));
-    QCOMPARE(lu("Records/Score/Record").toInt(), 20);
     QCOMPARE(lu("Records/Score/Nom").toString(), QStringLiteral("Bob"));
     QVERIFY(erreurs_.isEmpty());
   }
@@ -215,88 +192,132 @@ class TestRecords : public QObject {
     QVERIFY(vu);
   }
 
-  void unStoreInaccessibleEstSignaleEtLeJeuContinue() {
-    // The store's file is a folder: it can be neither read nor written.
-    QVERIFY(QDir().mkpath(fichierStore()));
+  void unRecordEndommageEstSignaleEtRemisAZeroLesAutresRestent() {
+    ecrireStore(
+        "[Records]\n"
+        "; written by hand\n"
+        "LettresPrises\\Record=a, b\n"
+        "Mot\\Date=01/01/2020 10:00\nMot\\Nom=Ana\nMot\\Record=ARBRE\n"
+        "PointsPris\\Date=02/01/2020 10:00\nPointsPris\\Nom=\"Lou, dite \\\"la\\\" Grande\"\nPointsPris\\Record=7\n"
+        "Score\\Nom=<b>Cyl</b>\nScore\\Record=abc\n");
     auto w = fenetre();
     QVERIFY(!w->chargerRecords());
-    QCOMPARE(erreurs_.size(), 1);
-    QCOMPARE(erreurs_[0].titre, QStringLiteral("Une erreur s'est produite lors de l'accès aux records"));
-    QVERIFY(erreurs_[0].texte.contains(QDir::toNativeSeparators(fichierStore())));
-
-    erreurs_.clear();
-    w->mettreAJourRecords("Ana", "MOT", 2, 0, 0);
-    QCOMPARE(erreurs_.size(), 2);
-    QCOMPARE(erreurs_[0].titre, TfrmRecords::titreErreurLecture);
-    QCOMPARE(erreurs_[1].titre, QStringLiteral("Une erreur s'est produite lors de l'enregistrement des records"));
-    // The players still see their records.
-    QCOMPARE(w->nouveauxRecords, uint8_t(3));
-    QCOMPARE(w->LabelMot->text(), QStringLiteral("MOT"));
-    QCOMPARE(couleur(w->LabelMot), rouge);
-    QVERIFY(w->isVisible());
-    QVERIFY(w->Timer.isActive());
-    // Showing the pop-up did not read the store again (no third message).
-    QCOMPARE(erreurs_.size(), 2);
-  }
-
-  void uneValeurEndommageeArreteLaLectureSansPerdreLaSuite() {
-    {
-      QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavo"),
-                      QStringLiteral("Irvad"));
-      store.setValue("Records/Mot/Record", "ARBRE");
-      store.setValue("Records/Mot/Nom", "Ana");
-      store.setValue("Records/Mot/Date", "01/01/2020 10:00");
-      store.setValue("Records/Score/Record", "beaucoup");
-      store.setValue("Records/PointsPris/Record", 7);
-      store.setValue("Records/PointsPris/Nom", "Ana");
-      store.setValue("Records/PointsPris/Date", "01/01/2020 10:00");
-    }
-    auto w = fenetre();
-    QVERIFY(!w->chargerRecords());
+    // One message for both damaged records, naming each, in plain text.
     QCOMPARE(erreurs_.size(), 1);
     QCOMPARE(erreurs_[0].titre, TfrmRecords::titreErreurLecture);
-    QVERIFY(erreurs_[0].texte.contains(QStringLiteral("Score")));
-    // Read up to the damaged record, then abandoned.
+    QVERIFY(erreurs_[0].texte.contains(QStringLiteral("Records\\Score : Score\\Record=abc")));
+    QVERIFY(erreurs_[0].texte.contains(QStringLiteral("Records\\LettresPrises : LettresPrises\\Record=a, b")));
+    // The sound ones as they were, the damaged ones empty.
     QCOMPARE(w->LabelMot->text(), QStringLiteral("ARBRE"));
+    QCOMPARE(w->LabelPointsPris->text(), QStringLiteral("7"));
+    QCOMPARE(w->LabelNom[2]->text(), QStringLiteral("Lou, dite \"la\" Grande"));
     QCOMPARE(w->LabelScore->text(), QStringLiteral("0"));
-    QCOMPARE(w->LabelPointsPris->text(), QStringLiteral("0"));
-    // Nothing was created over the other records.
-    QCOMPARE(lu("Records/PointsPris/Record").toInt(), 7);
-    QVERIFY(!lu("Records/LettresPrises/Record").isValid());
-
-    // The game goes on; a play's score is a new record and replaces the
-    // damaged value.
-    w->mettreAJourRecords("Bob", "OR", 3, 0, 0);
-    QCOMPARE(w->nouveauxRecords, TfrmRecords::recordScore);
-    QCOMPARE(lu("Records/Score/Record").toInt(), 3);
-    QCOMPARE(lu("Records/Mot/Record").toString(), QStringLiteral("ARBRE"));
-  }
-
-  void uneEcritureRefuseeEstSignaleeAvecSonTitre() {
-    const QSettings::Format format = QSettings::registerFormat(QStringLiteral("echec"), lireQuatreRecords,
-                                                               ecritureImpossible);
-    QVERIFY(format != QSettings::InvalidFormat);
-    const QString chemin = dossier_.filePath(QStringLiteral("refus.echec"));
-    {
-      // An empty file would not be read at all.
-      QFile f(chemin);
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write("-");
-    }
-    auto w = fenetre();
-    w->ouvrirStore = [chemin, format] { return std::make_unique<QSettings>(chemin, format); };
+    QCOMPARE(w->LabelNom[1]->text(), QString());
+    QCOMPARE(w->LabelLettresPrises->text(), QStringLiteral("0"));
+    // Reset in the store too, so that the next read says nothing.
+    QCOMPARE(lu("Records/Score/Record").toString(), QStringLiteral("0"));
+    QCOMPARE(lu("Records/PointsPris/Nom").toString(), QStringLiteral("Lou, dite \"la\" Grande"));
+    erreurs_.clear();
     QVERIFY(w->chargerRecords());
     QVERIFY(erreurs_.isEmpty());
-    QCOMPARE(w->LabelMot->text(), QStringLiteral("ARBRE"));
-    QCOMPARE(w->LabelLettresPrises->text(), QStringLiteral("4"));
 
+    // A play beats the score: only the score is written, every other line
+    // of the store stays byte for byte.
+    const QByteArray avant = octets();
+    w->mettreAJourRecords("Bob", "OR", 3, 0, 0);
+    QCOMPARE(w->nouveauxRecords, TfrmRecords::recordScore);
+    QByteArray attendu = avant;
+    attendu.replace("Score\\Date=\n", "Score\\Date=05/12/2001 21:07\n")
+        .replace("Score\\Nom=\n", "Score\\Nom=Bob\n")
+        .replace("Score\\Record=0\n", "Score\\Record=3\n");
+    QCOMPARE(octets(), attendu);
+    QCOMPARE(lu("Records/PointsPris/Record").toInt(), 7);
+  }
+
+  void unStoreIllisibleEstSignaleLeJeuContinueEtRienNEstEcritDessus() {
+    // The store's file is a folder, then a named pipe: refused at once.
+    for (bool tube : {false, true}) {
+      erreurs_.clear();
+      init();
+      QVERIFY(QDir().mkpath(tube ? dossier_.filePath(QStringLiteral("Tavo")) : fichierStore()));
+      if (tube) QCOMPARE(::mkfifo(QFile::encodeName(fichierStore()).constData(), 0600), 0);
+      auto w = fenetre();
+      QVERIFY(!w->chargerRecords());
+      QCOMPARE(erreurs_.size(), 1);
+      QCOMPARE(erreurs_[0].titre, QStringLiteral("Une erreur s'est produite lors de l'accès aux records"));
+      QVERIFY(erreurs_[0].texte.contains(QDir::toNativeSeparators(fichierStore())));
+
+      erreurs_.clear();
+      w->mettreAJourRecords("Ana", "MOT", 2, 0, 0);
+      QCOMPARE(erreurs_.size(), 2);
+      QCOMPARE(erreurs_[0].titre, TfrmRecords::titreErreurLecture);
+      QCOMPARE(erreurs_[1].titre, QStringLiteral("Une erreur s'est produite lors de l'enregistrement des records"));
+      // The players still see their records.
+      QCOMPARE(w->nouveauxRecords, uint8_t(3));
+      QCOMPARE(w->LabelMot->text(), QStringLiteral("MOT"));
+      QCOMPARE(couleur(w->LabelMot), rouge);
+      QVERIFY(w->isVisible());
+      // Showing the pop-up did not read the store again.
+      QCOMPARE(erreurs_.size(), 2);
+      QCOMPARE(QFileInfo(fichierStore()).isFile(), false);
+    }
+    init();
+
+    // A read-only store is read but not written.
+    fenetre()->mettreAJourRecords("Ana", "ARBRE", 4, 4, 4);
+    QVERIFY(::chmod(QFile::encodeName(fichierStore()).constData(), 0444) == 0);
+    const QByteArray avant = octets();
+    erreurs_.clear();
+    auto w = fenetre();
     w->mettreAJourRecords("Bob", "OR", 9, 0, 0);
     QCOMPARE(erreurs_.size(), 1);
     QCOMPARE(erreurs_[0].titre, TfrmRecords::titreErreurEcriture);
     QCOMPARE(w->LabelScore->text(), QStringLiteral("9"));
-    QCOMPARE(couleur(w->LabelScore), rouge);
+    QCOMPARE(w->LabelMot->text(), QStringLiteral("ARBRE"));
     QVERIFY(w->isVisible());
-    QVERIFY(!w->enregistrerRecords());
+    QCOMPARE(octets(), avant);
+  }
+
+  void leTexteDuStoreEstCeluiDeQSettings() {
+    const QStringList noms = {QStringLiteral("Zoé"),   QStringLiteral("a,b"),  QStringLiteral("a;b"),
+                              QStringLiteral(" a"),    QStringLiteral("a "),   QStringLiteral("a\"b"),
+                              QStringLiteral("@x"),    QStringLiteral("@@y"),  QStringLiteral("a=b"),
+                              QStringLiteral("a\\b"),  QStringLiteral("#x"),   QStringLiteral("[x]"),
+                              QStringLiteral("\t1"),   QStringLiteral("x\x01" "1"), QStringLiteral("€ Œ"),
+                              QString(),               QStringLiteral("'q'"), QStringLiteral("\\x41")};
+    // QSettings writes, the store reads: the same names.
+    {
+      QSettings store(fichierStore(), QSettings::IniFormat);
+      for (int i = 0; i < noms.size(); ++i) store.setValue(QStringLiteral("Records/K%1/Nom").arg(i), noms[i]);
+    }
+    const QList<QByteArray> lignes = octets().split('\n');
+    for (int i = 0; i < noms.size(); ++i) {
+      const QByteArray debut = QStringLiteral("K%1\\Nom=").arg(i).toLatin1();
+      QByteArray ligne;
+      for (const QByteArray& l : lignes)
+        if (l.startsWith(debut)) ligne = l.mid(debut.size());
+      const auto lu = irvad::records::texteLu(ligne.toStdString());
+      QVERIFY(lu.has_value());
+      QCOMPARE(QString::fromStdString(*lu), noms[i]);
+      // And the store quotes them as QSettings does, byte for byte.
+      QCOMPARE(QByteArray::fromStdString(irvad::records::echapper(noms[i].toStdString())), ligne);
+    }
+
+    // The store writes, QSettings reads: the same records.
+    irvad::records::Quatre quatre;
+    for (int i = 0; i < 4; ++i)
+      quatre[static_cast<std::size_t>(i)] = {i == 0 ? "ARBRE" : std::to_string(10 + i),
+                                              noms[(5 * i + 1) % noms.size()].toStdString(),
+                                              noms[(5 * i + 2) % noms.size()].toStdString()};
+    ecrireStore(QByteArray::fromStdString(irvad::records::ecrire("", quatre, 15)));
+    QSettings store(fichierStore(), QSettings::IniFormat);
+    QCOMPARE(store.status(), QSettings::NoError);
+    for (int i = 0; i < 4; ++i) {
+      const QString groupe = QStringLiteral("Records/") + QLatin1String(irvad::records::cles[static_cast<std::size_t>(i)]);
+      QCOMPARE(store.value(groupe + "/Record").toString(), QString::fromStdString(quatre[static_cast<std::size_t>(i)].valeur));
+      QCOMPARE(store.value(groupe + "/Nom").toString(), noms[(5 * i + 1) % noms.size()]);
+      QCOMPARE(store.value(groupe + "/Date").toString(), noms[(5 * i + 2) % noms.size()]);
+    }
   }
 
   void laDateSuitLesSeparateursDeLUtilisateur() {
