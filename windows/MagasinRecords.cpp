@@ -168,19 +168,6 @@ Plan planifier(const std::vector<Ligne>& lignes) {
   return plan;
 }
 
-// A text that QSettings reads back as a plain string: not a list, and not
-// one of its typed values (@ByteArray(...), @Variant(...) and the like).
-std::optional<std::string> texteSimple(std::string_view brut) {
-  bool liste = false;
-  std::string s = desechapper(brut, liste);
-  if (liste) return std::nullopt;
-  if (!s.empty() && s.front() == '@') {
-    if (s.size() >= 2 && s[1] == '@') return s.substr(1);
-    if (s.back() == ')') return std::nullopt;
-  }
-  return s;
-}
-
 bool motValide(const std::string& s) {
   if (s.size() > 9) return false;
   for (char c : s)
@@ -199,10 +186,7 @@ std::optional<std::string> nombreValide(const std::string& s) {
   return std::to_string(n);
 }
 
-}  // namespace
-
-Record vide(int i) { return Record{i == 0 ? std::string() : std::string("0"), {}, {}}; }
-
+// The value as QSettings unescapes it; `liste` tells that it reads as a list.
 std::string desechapper(std::string_view t, bool& liste) {
   liste = false;
   std::string s;
@@ -253,6 +237,21 @@ std::string desechapper(std::string_view t, bool& liste) {
     }
   }
   rognerFin();
+  return s;
+}
+
+}  // namespace
+
+Record vide(int i) { return Record{i == 0 ? std::string() : std::string("0"), {}, {}}; }
+
+std::optional<std::string> texteLu(std::string_view brut) {
+  bool liste = false;
+  std::string s = desechapper(brut, liste);
+  if (liste) return std::nullopt;
+  if (!s.empty() && s.front() == '@') {
+    if (s.size() >= 2 && s[1] == '@') return s.substr(1);
+    if (s.back() == ')') return std::nullopt;
+  }
   return s;
 }
 
@@ -323,7 +322,7 @@ Lecture lire(std::string_view texte) {
         continue;
       }
       const std::string_view t = sansCommentaire(lignes[*n].texte);
-      valeurs[k] = texteSimple(t.substr(*egal(t) + 1));
+      valeurs[k] = texteLu(t.substr(*egal(t) + 1));
       if (!valeurs[k] && !fautive) fautive = n;
     }
     if (valeurs[2]) {

@@ -12,6 +12,7 @@
 // records it is given; every other byte of the file stays as it was.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,8 +53,9 @@ Lecture lire(std::string_view texte);
 std::string ecrire(std::string_view texte, const Quatre& records, uint8_t quels);
 
 // A text value as QSettings writes it after "=" (quoted and escaped as
-// needed), and back; `liste` tells that the text reads as a list of values.
+// needed), and back: the text QSettings reads there, or nothing when it reads
+// a list of values or one of its typed values (@ByteArray(...) and the like).
 std::string echapper(std::string_view valeur);
-std::string desechapper(std::string_view texte, bool& liste);
+std::optional<std::string> texteLu(std::string_view brut);
 
 }  // namespace irvad::records
