@@ -54,7 +54,8 @@ std::string incoherence(const VuePosition& p) {
       if (j.lettres[k] < 0) return qui + "stock negatif";
       somme += j.lettres[k];
     }
-    if (somme != j.lettres[0]) return qui + "total du stock " + nombre(j.lettres[0]) + " pour " + nombre(somme) + " lettres";
+    if (somme != j.lettres[0])
+      return qui + "total du stock " + nombre(j.lettres[0]) + " pour " + nombre(somme) + " lettres";
     if (!plateau.valide(j.sommetX, j.sommetY)) return qui + "sommet hors du plateau";
     if (j.tailleMax < 2 || j.tailleMax > 9) return qui + "taille " + nombre(j.tailleMax);
     if (j.nom.size() > 9) return qui + "nom de " + nombre(static_cast<int64_t>(j.nom.size())) + " caracteres";
@@ -70,12 +71,14 @@ std::string incoherence(const VuePosition& p) {
         continue;
       }
       if (k.lettre != 0 && (k.lettre < 'A' || k.lettre > 'Z')) return ou + "lettre " + nombre(k.lettre);
-      if (k.proprietaire < 0 || k.proprietaire > static_cast<int32_t>(n)) return ou + "proprietaire " + nombre(k.proprietaire);
+      if (k.proprietaire < 0 || k.proprietaire > static_cast<int32_t>(n))
+        return ou + "proprietaire " + nombre(k.proprietaire);
       if ((k.lettre == 0) != (k.proprietaire == 0)) return ou + "lettre et proprietaire ne vont pas ensemble";
       if (k.valeur < 0 || (k.lettre == 0 && k.valeur != 0)) return ou + "valeur " + nombre(k.valeur);
       libres += k.lettre == 0;
     }
-  if (libres != p.casesLibres) return "cases libres " + nombre(p.casesLibres) + " pour " + nombre(libres) + " cases vides";
+  if (libres != p.casesLibres)
+    return "cases libres " + nombre(p.casesLibres) + " pour " + nombre(libres) + " cases vides";
 
   if (p.tour == 0) return incoherenceOuverture(p);
   return {};

@@ -105,6 +105,9 @@ constexpr int32_t scoreMax = 1'000'000'000;
 constexpr int32_t lettresMax = 10'000;
 // Seconds of thinking time, turned into whole seconds for the scores window.
 constexpr double tempsMax = 1e12;
+// Rounds: far beyond any game, and far from the wrap of the counter back to
+// the opening round.
+constexpr uint32_t tourMax = 100'000'000;
 
 std::string encoder(const Contenu& c) {
   Ecrivain e;
@@ -149,7 +152,8 @@ bool decoder(std::string_view octets, Contenu& c) {
   c.nbJoueurs = l.u32();
   c.joueurCourant = l.u32();
   c.tour = l.u32();
-  if (!l.ok() || (c.nbJoueurs != 2 && c.nbJoueurs != 3 && c.nbJoueurs != 6) || c.joueurCourant >= c.nbJoueurs)
+  if (!l.ok() || (c.nbJoueurs != 2 && c.nbJoueurs != 3 && c.nbJoueurs != 6) || c.joueurCourant >= c.nbJoueurs ||
+      c.tour > tourMax)
     return false;
   if (octets.size() != tailleFixe + tailleJoueur * c.nbJoueurs) return false;
   for (uint32_t i = 0; i < c.nbJoueurs; ++i) {

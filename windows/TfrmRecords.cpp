@@ -217,7 +217,8 @@ bool TfrmRecords::chargerRecords() {
   }
   bool ok = true;
   if (!endommages.isEmpty()) {
-    signalerErreur(titreErreurLecture, QStringLiteral("Records endommagés, remis à zéro :\n") + endommages.join('\n'));
+    signalerErreur(titreErreurLecture,
+                   QStringLiteral("Records endommagés, remis à zéro :\n") + endommages.join(QLatin1Char('\n')));
     ok = false;
   }
   if (aEcrire != 0) {

@@ -159,7 +159,8 @@ TEST_F(ParametresFichier, UneEcritureImpossibleDonneLeCheminEtGardeLesValeursEnU
 }
 
 TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesVontChezLUtilisateur) {
-  const std::string ancien = "; r\xE9glages\r\n[Automate]\r\nPause=2\r\nTailleMax=7\r\n[Partie]\r\nEnregistrerMessages=N\r\n";
+  const std::string ancien =
+      "; r\xE9glages\r\n[Automate]\r\nPause=2\r\nTailleMax=7\r\n[Partie]\r\nEnregistrerMessages=N\r\n";
   // A read-only file beside the program, the superuser's included.
   ecrireFichier(ini, ancien);
   std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
@@ -189,9 +190,8 @@ TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesV
       [&] {
         Parametres q(programme + "Irvad.ini", chezLui);
         q.pause = 4;
-        return q.chemin() == chezLui && q.enregistrer().empty() && Parametres(programme + "Irvad.ini", chezLui).pause == 4
-                   ? 0
-                   : 1;
+        const bool ecrit = q.chemin() == chezLui && q.enregistrer().empty();
+        return ecrit && Parametres(programme + "Irvad.ini", chezLui).pause == 4 ? 0 : 1;
       },
       true);
   ::chmod(programme.c_str(), 0755);

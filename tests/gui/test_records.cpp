@@ -313,8 +313,9 @@ class TestRecords : public QObject {
     QSettings store(fichierStore(), QSettings::IniFormat);
     QCOMPARE(store.status(), QSettings::NoError);
     for (int i = 0; i < 4; ++i) {
-      const QString groupe = QStringLiteral("Records/") + QLatin1String(irvad::records::cles[static_cast<std::size_t>(i)]);
-      QCOMPARE(store.value(groupe + "/Record").toString(), QString::fromStdString(quatre[static_cast<std::size_t>(i)].valeur));
+      const auto k = static_cast<std::size_t>(i);
+      const QString groupe = QStringLiteral("Records/") + QLatin1String(irvad::records::cles[k]);
+      QCOMPARE(store.value(groupe + "/Record").toString(), QString::fromStdString(quatre[k].valeur));
       QCOMPARE(store.value(groupe + "/Nom").toString(), noms[(5 * i + 1) % noms.size()]);
       QCOMPARE(store.value(groupe + "/Date").toString(), noms[(5 * i + 2) % noms.size()]);
     }
