@@ -133,10 +133,6 @@ TEST_F(ParametresFichier, UnDossierDuProgrammeInterditMeneAuFichierDeLUtilisateu
   ASSERT_EQ(p.enregistrer(), "");  // the user's folder is created on the way
   EXPECT_EQ(contenu(utilisateur), "[Automate]\r\nPause=3\r\nTailleMax=8\r\nInterruption=O\r\nDeplacements=O\r\n");
   EXPECT_EQ(Parametres(interdit, utilisateur).tailleMaxParDefaut, 8);
-
-  // A program's Irvad.ini that is a folder cannot be read or replaced either.
-  std::filesystem::create_directories(dossier + "bin/Irvad.ini");
-  EXPECT_EQ(Parametres(dossier + "bin/Irvad.ini", utilisateur).chemin(), utilisateur);
 }
 
 TEST_F(ParametresFichier, UneEcritureImpossibleDonneLeCheminEtGardeLesValeursEnUsage) {
