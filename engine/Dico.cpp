@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 
 #include "Ecran.h"
+#include "Fichiers.h"
 #include "Textes.h"
 
 namespace irvad {
@@ -28,10 +27,16 @@ Dico::Resultat Dico::charger(const std::string& chemin, Ecran* ecran) {
   version_ = nouvelleVersion();
   std::fill(texte.begin(), texte.end(), 0);
   if (ecran) ecran->dicoOuvrir(totalLettres);
-  std::unique_ptr<FILE, int (*)(FILE*)> fichier(std::fopen(chemin.c_str(), "rb"), std::fclose);
-  if (!fichier) {
+  // A folder, a device or a named pipe of that name is refused at once, as
+  // a list that cannot be read.
+  const fichiers::Ouverture fichier = fichiers::ouvrir(chemin);
+  if (fichier.etat == fichiers::Lecture::absent || fichier.etat == fichiers::Lecture::ouverture) {
     if (ecran) ecran->dicoStatut(textes::dicoIntrouvable);
     return Resultat::Introuvable;
+  }
+  if (fichier.etat != fichiers::Lecture::reussie) {
+    if (ecran) ecran->dicoStatut(textes::dicoErreurLecture);
+    return Resultat::ErreurLecture;
   }
   // A value of three letters may end one word and start the next; the filler of
   // the last value of a block falls on the start of the next block, which
@@ -42,7 +47,9 @@ Dico::Resultat Dico::charger(const std::string& chemin, Ecran* ecran) {
   for (int l = 2; l <= 9; ++l) {
     const int32_t nbValeurs = (tailles[l - 2] + 2) / 3;
     octets.resize(static_cast<std::size_t>(nbValeurs) * 2);
-    const std::size_t lus = std::fread(octets.data(), 1, octets.size(), fichier.get());
+    // A read error stops short like the end of the file: what came before stays.
+    std::size_t lus = 0;
+    (void)fichiers::lireAuPlus(fichier.fichier.fd(), reinterpret_cast<char*>(octets.data()), octets.size(), lus);
     const int32_t valeursLues = static_cast<int32_t>(lus / 2);
     for (int32_t k = 0; k < valeursLues; ++k) {
       const unsigned v = octets[2 * k] | (octets[2 * k + 1] << 8);

@@ -1,9 +1,10 @@
 #include "DicoEcriture.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <set>
+
+#include "Fichiers.h"
 
 namespace irvad {
 namespace {
@@ -134,11 +135,8 @@ bool decoderDico(std::span<const std::uint8_t> octets, ListeMots& listes, std::s
 bool ecrireDico(const ListeMots& listes, const std::string& chemin, std::string& erreur) {
   std::vector<std::uint8_t> octets;
   if (!encoderDico(listes, octets, erreur)) return false;
-  std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
-  if (fichier)
-    fichier.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
-  if (fichier) fichier.close();
-  if (!fichier) {
+  const std::string_view contenu(reinterpret_cast<const char*>(octets.data()), octets.size());
+  if (fichiers::remplacer(chemin, contenu) != fichiers::Ecriture::reussie) {
     erreur = "impossible d'" "\xE9" /* é */ "crire " + chemin;
     return false;
   }
@@ -146,17 +144,26 @@ bool ecrireDico(const ListeMots& listes, const std::string& chemin, std::string&
 }
 
 bool lireDico(const std::string& chemin, ListeMots& listes, std::string& erreur) {
-  std::ifstream fichier(chemin, std::ios::binary);
-  if (!fichier) {
-    erreur = "impossible d'ouvrir " + chemin;
-    return false;
+  std::string contenu;
+  switch (fichiers::lire(chemin, contenu, tailleFichierDico)) {
+    case fichiers::Lecture::reussie:
+      break;
+    case fichiers::Lecture::absent:
+    case fichiers::Lecture::ouverture:
+      erreur = "impossible d'ouvrir " + chemin;
+      return false;
+    case fichiers::Lecture::pasUnFichier:
+      erreur = chemin + " n'est pas un fichier";
+      return false;
+    case fichiers::Lecture::lecture:
+      erreur = "erreur de lecture de " + chemin;
+      return false;
+    case fichiers::Lecture::tropGrand:
+      erreur = "taille de " + chemin + " au-del" "\xE0" /* à */ " de " + std::to_string(tailleFichierDico) + " octets";
+      return false;
   }
-  std::vector<std::uint8_t> octets((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
-  if (fichier.bad()) {
-    erreur = "erreur de lecture de " + chemin;
-    return false;
-  }
-  return decoderDico(octets, listes, erreur);
+  const auto* debut = reinterpret_cast<const std::uint8_t*>(contenu.data());
+  return decoderDico(std::span<const std::uint8_t>(debut, contenu.size()), listes, erreur);
 }
 
 bool completerListes(ListeMots& listes, std::string& erreur) {

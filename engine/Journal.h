@@ -5,10 +5,11 @@
 // and write it through these functions.
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "Fichiers.h"
 
 namespace irvad::journal {
 
@@ -16,11 +17,11 @@ namespace irvad::journal {
 enum class Erreur {
   aucune,
   ouverture,     // the file exists but cannot be opened
-  lecture,       // reading it failed (a folder, a device error)
+  lecture,       // reading it failed (a folder, a pipe, a device error)
   tropGrand,     // larger than tailleMax: no game writes such a log
   creation,      // the temporary file beside the target cannot be created
   ecriture,      // writing the temporary file failed (disk full...)
-  remplacement,  // the temporary file cannot replace the target
+  remplacement,  // the target may not be replaced: read-only, a folder, or the rename failed
 };
 
 // A log is a few kilobytes; anything beyond this is refused unread rather
@@ -42,22 +43,16 @@ std::vector<std::string> decouper(std::string_view contenu);
 // Each line followed by CR LF.
 std::string assembler(const std::vector<std::string>& lignes);
 
-// Reads a log file. A missing file gives no line and no error.
+// Reads a log file. A missing file gives no line and no error; a folder, a
+// pipe or a device is refused at once.
 Lecture lire(const std::string& chemin);
 
-// Writes the bytes of a whole file; false when any of them could not be
-// written. The default one writes to the descriptor and syncs it.
-using Ecrivain = std::function<bool(int descripteur, std::string_view octets)>;
-bool ecrireDescripteur(int descripteur, std::string_view octets);
-
-// Writes the lines to the file, replacing it. The content goes to a new
-// temporary file in the target's folder, which then takes the target's
-// name in one step: on any failure the old file stays as it was and the
-// temporary file is removed. A symbolic link is followed, so that the file
-// it names is replaced and the link stays. The old file's permissions are
-// kept.
+// Writes the lines to the file, replacing it, through the engine's safe
+// writer (Fichiers.h): on any failure the old file stays as it was. The
+// Ecrivain stands in for the disk in tests.
 Erreur ecrire(const std::string& chemin, const std::vector<std::string>& lignes);
-Erreur ecrire(const std::string& chemin, const std::vector<std::string>& lignes, const Ecrivain& ecrivain);
+Erreur ecrire(const std::string& chemin, const std::vector<std::string>& lignes,
+              const fichiers::Ecrivain& ecrivain);
 
 // The French text of a failure for the status strip, with the file's name
 // (given in the system's encoding, UTF-8), in Windows-1252. Empty for

@@ -1,6 +1,5 @@
 #include "Parametres.h"
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,12 +9,11 @@
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "Cp1252.h"
 #include "Dico.h"
+#include "Fichiers.h"
 
 namespace irvad {
 
@@ -77,59 +75,18 @@ std::optional<std::pair<std::string, std::string>> cleValeur(const std::string& 
   return std::make_pair(rogner(t.substr(0, egal)), rogner(t.substr(egal + 1)));
 }
 
-std::optional<std::string> lireTout(const std::string& chemin) {
-  std::ifstream entree(chemin, std::ios::binary);
-  if (!entree) return std::nullopt;
-  std::string contenu((std::istreambuf_iterator<char>(entree)), std::istreambuf_iterator<char>());
-  if (entree.bad()) return std::nullopt;
+// A settings file is a few hundred bytes; a larger one than this is not
+// read, and so never replaced either.
+constexpr std::size_t tailleMaxIni = std::size_t{16} << 20;
+
+// The whole file; nothing when it is missing or cannot be read (a folder, a
+// pipe, no right to read it), which never holds the program up.
+std::optional<std::string> lireTout(const std::string& chemin, bool& absent) {
+  std::string contenu;
+  const fichiers::Lecture lu = fichiers::lire(chemin, contenu, tailleMaxIni);
+  absent = lu == fichiers::Lecture::absent;
+  if (lu != fichiers::Lecture::reussie) return std::nullopt;
   return contenu;
-}
-
-bool ecrireDescripteur(int fd, const std::string& contenu) {
-  std::size_t fait = 0;
-  while (fait < contenu.size()) {
-    const ssize_t n = ::write(fd, contenu.data() + fait, contenu.size() - fait);
-    if (n <= 0) return false;
-    fait += static_cast<std::size_t>(n);
-  }
-  return ::fsync(fd) == 0;
-}
-
-// Writes the whole file: a temporary file beside it renamed over it, or, when
-// the folder refuses the temporary file, the file itself rewritten in place;
-// `ancien` is what it holds now, put back if that rewrite fails.
-bool remplacer(const std::string& chemin, const std::string& contenu, const std::string& ancien) {
-  const fs::path cible(chemin);
-  std::error_code erreur;
-  if (cible.has_parent_path() && !fs::exists(cible.parent_path(), erreur))
-    fs::create_directories(cible.parent_path(), erreur);
-
-  struct stat infos{};
-  const bool existe = ::stat(chemin.c_str(), &infos) == 0;
-  if (existe && !S_ISREG(infos.st_mode)) return false;
-
-  std::string modele = chemin + ".XXXXXX";
-  const int fd = ::mkstemp(modele.data());
-  if (fd >= 0) {
-    ::fchmod(fd, existe ? (infos.st_mode & 07777) : 0644);
-    const bool ecrit = ecrireDescripteur(fd, contenu);
-    const bool ferme = ::close(fd) == 0;
-    if (ecrit && ferme && ::rename(modele.c_str(), chemin.c_str()) == 0) return true;
-    ::unlink(modele.c_str());
-    if (!ecrit || !ferme) return false;
-  }
-  // A folder the program may not write to can still hold a file it may. The
-  // file is cut to its new length only once the new content is in, and a
-  // write that fails (a full disk) puts the old content back instead of
-  // leaving the file empty or half written.
-  if (!existe) return false;
-  const int direct = ::open(chemin.c_str(), O_WRONLY);
-  if (direct < 0) return false;
-  const bool ecrit = ecrireDescripteur(direct, contenu) &&
-                     ::ftruncate(direct, static_cast<off_t>(contenu.size())) == 0 && ::fsync(direct) == 0;
-  if (!ecrit && ::lseek(direct, 0, SEEK_SET) == 0 && ecrireDescripteur(direct, ancien))
-    (void)::ftruncate(direct, static_cast<off_t>(ancien.size()));
-  return ::close(direct) == 0 && ecrit;
 }
 
 }  // namespace
@@ -146,7 +103,8 @@ std::optional<int32_t> entierIni(const std::string& texte) {
 
 std::optional<std::string> FichierIni::lire(const std::string& section, const std::string& cle) const {
   if (chemin_.empty()) return std::nullopt;
-  const auto contenu = lireTout(chemin_);
+  bool absent = false;
+  const auto contenu = lireTout(chemin_, absent);
   if (!contenu) return std::nullopt;
   // Only the first section of that name counts, as for a write.
   bool dedans = false;
@@ -169,13 +127,10 @@ std::optional<std::string> FichierIni::lire(const std::string& section, const st
 
 bool FichierIni::ecrire(const std::string& section, const std::string& cle, const std::string& valeur) {
   if (chemin_.empty()) return false;
-  std::error_code erreur;
-  std::string contenu;
-  if (fs::exists(chemin_, erreur)) {
-    auto lu = lireTout(chemin_);
-    if (!lu) return false;  // never replace a file that could not be read
-    contenu = std::move(*lu);
-  }
+  bool absent = false;
+  auto lu = lireTout(chemin_, absent);
+  if (!lu && !absent) return false;  // never replace a file that could not be read
+  const std::string contenu = lu ? std::move(*lu) : std::string();
   std::vector<Ligne> lignes = decouper(contenu);
   const std::string nouvelle = cle + "=" + valeur;
   const std::string crlf = "\r\n";
@@ -209,18 +164,29 @@ bool FichierIni::ecrire(const std::string& section, const std::string& cle, cons
   }
   std::string sortie;
   for (const Ligne& l : lignes) sortie += l.texte + l.fin;
-  return remplacer(chemin_, sortie, contenu);
+  const fs::path dossier = fs::path(fichiers::cible(chemin_)).parent_path();
+  std::error_code erreur;
+  if (!dossier.empty() && !fs::exists(dossier, erreur)) fs::create_directories(dossier, erreur);
+  return fichiers::remplacer(chemin_, sortie) == fichiers::Ecriture::reussie;
 }
 
 bool FichierIni::inscriptible() const {
   if (chemin_.empty()) return false;
+  const std::string vrai = fichiers::cible(chemin_);
+  fs::path p(vrai);
   std::error_code erreur;
-  fs::path p(chemin_);
-  if (fs::exists(p, erreur)) return fs::is_regular_file(p, erreur) && ::access(chemin_.c_str(), W_OK) == 0;
-  p = p.parent_path();
-  while (!p.empty() && !fs::exists(p, erreur)) {
-    if (p == p.parent_path()) return false;
+  struct stat infos{};
+  if (::stat(vrai.c_str(), &infos) == 0) {
+    // The new content is written beside the file, then takes its place: the
+    // folder must take a new file, and the file must not be read-only.
+    if (!S_ISREG(infos.st_mode) || (infos.st_mode & 0222) == 0 || ::access(vrai.c_str(), W_OK) != 0) return false;
     p = p.parent_path();
+  } else {
+    p = p.parent_path();
+    while (!p.empty() && !fs::exists(p, erreur)) {
+      if (p == p.parent_path()) return false;
+      p = p.parent_path();
+    }
   }
   if (p.empty()) p = ".";
   return fs::is_directory(p, erreur) && ::access(p.c_str(), W_OK | X_OK) == 0;

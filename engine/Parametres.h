@@ -27,15 +27,16 @@ class FichierIni {
 
   // Replaces the key's line, adds it at the end of its section, or adds the
   // section at the end of the file. Every other byte of the file stays as it
-  // was. The new content goes to a temporary file that then replaces the old
-  // one, so that a failed write never leaves half a file; where the folder
-  // forbids that but the file itself may be written, the file is rewritten in
-  // place. Creates the file's folder when it is missing. False on failure.
+  // was. The whole file is written through the engine's safe writer, so that
+  // a failed write never leaves half a file; a file that exists but cannot be
+  // read is never replaced. Creates the file's folder when it is missing.
+  // False on failure: a folder that refuses new files makes the settings
+  // move to the user's own file (Parametres::ecrire).
   bool ecrire(const std::string& section, const std::string& cle, const std::string& valeur);
 
   // Whether a write could succeed here, judged without writing: the file is
-  // writable, or it is missing and its folder (or the nearest existing parent
-  // folder) is writable.
+  // missing or writable, and its folder (or the nearest existing parent
+  // folder) takes new files.
   bool inscriptible() const;
 
  private:

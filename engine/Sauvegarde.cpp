@@ -1,21 +1,21 @@
 // Saved games (.ivd): the counters, the records of the players in the game and
 // the whole grid, little-endian, no header. 2440 + 143 bytes per player.
 //
-// A save writes a temporary file beside the target and renames it over the old
-// file only once every byte is written and closed, so a failed save never
-// destroys the previous game. A load reads into a copy and checks every field
-// that indexes a table before it replaces the running game.
+// A save goes through the engine's safe writer, so a failed or interrupted
+// save never destroys the previous game. A load reads into a copy, checks
+// every field that indexes a table and every rule of play the position must
+// keep, and only then replaces the running game.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "Coherence.h"
+#include "Fichiers.h"
 #include "Jeu.h"
 #include "Textes.h"
 
@@ -30,37 +30,37 @@ constexpr std::size_t tailleFixe = 12 + tailleGrille * tailleGrille * tailleCell
 
 class Ecrivain {
  public:
-  std::vector<unsigned char> octets;
+  std::string octets;
   void u32(uint32_t v) {
-    for (int i = 0; i < 4; ++i) octets.push_back(static_cast<unsigned char>(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i) octets.push_back(static_cast<char>(v >> (8 * i)));
   }
   void i32(int32_t v) { u32(static_cast<uint32_t>(v)); }
-  void octet(uint8_t v) { octets.push_back(v); }
+  void octet(uint8_t v) { octets.push_back(static_cast<char>(v)); }
   void reel(double v) {
     uint64_t bits;
     static_assert(sizeof bits == sizeof v);
     std::memcpy(&bits, &v, sizeof bits);
-    for (int i = 0; i < 8; ++i) octets.push_back(static_cast<unsigned char>(bits >> (8 * i)));
+    for (int i = 0; i < 8; ++i) octets.push_back(static_cast<char>(bits >> (8 * i)));
   }
 };
 
 class Lecteur {
  public:
-  explicit Lecteur(const std::vector<unsigned char>& o) : octets_(o) {}
+  explicit Lecteur(std::string_view o) : octets_(o) {}
   bool ok() const { return ok_; }
   bool fini() const { return pos_ == octets_.size(); }
   uint32_t u32() {
     if (!reste(4)) return 0;
     uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(octets_[pos_++]) << (8 * i);
+    for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(static_cast<unsigned char>(octets_[pos_++])) << (8 * i);
     return v;
   }
   int32_t i32() { return static_cast<int32_t>(u32()); }
-  uint8_t octet() { return reste(1) ? octets_[pos_++] : 0; }
+  uint8_t octet() { return reste(1) ? static_cast<uint8_t>(octets_[pos_++]) : 0; }
   double reel() {
     if (!reste(8)) return 0.0;
     uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(octets_[pos_++]) << (8 * i);
+    for (int i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(static_cast<unsigned char>(octets_[pos_++])) << (8 * i);
     double v;
     std::memcpy(&v, &bits, sizeof v);
     return v;
@@ -77,17 +77,21 @@ class Lecteur {
     }
     return true;
   }
-  const std::vector<unsigned char>& octets_;
+  std::string_view octets_;
   std::size_t pos_ = 0;
   bool ok_ = true;
 };
 
-// What a file holds, read apart from the running game.
+// A position as a file holds it, kept apart from the running game.
 struct Contenu {
   uint32_t nbJoueurs = 0, joueurCourant = 0, tour = 0;
   std::vector<joueur> joueurs;
   cellule cases[tailleGrille][tailleGrille]{};
   int32_t casesLibres = 0, nbPasses = 0;
+
+  VuePosition vue() const {
+    return VuePosition{nbJoueurs, joueurCourant, tour, joueurs, cases, casesLibres, nbPasses};
+  }
 };
 
 bool lettreOuVide(int32_t l) { return l == 0 || (l >= 'A' && l <= 'Z'); }
@@ -101,16 +105,55 @@ constexpr int32_t scoreMax = 1'000'000'000;
 constexpr int32_t lettresMax = 10'000;
 // Seconds of thinking time, turned into whole seconds for the scores window.
 constexpr double tempsMax = 1e12;
+// Rounds: far beyond any game, and far from the wrap of the counter back to
+// the opening round.
+constexpr uint32_t tourMax = 100'000'000;
+
+std::string encoder(const Contenu& c) {
+  Ecrivain e;
+  e.u32(c.nbJoueurs);
+  e.u32(c.joueurCourant);
+  e.u32(c.tour);
+  for (const joueur& j : c.joueurs) {
+    char nom[tailleNom] = {};
+    std::memcpy(nom, j.nom.data(), std::min<std::size_t>(j.nom.size(), tailleNom - 1));
+    for (char o : nom) e.octet(static_cast<uint8_t>(o));
+    e.i32(j.sommetX);
+    e.i32(j.sommetY);
+    for (int32_t v : j.lettres) e.i32(v);
+    e.octet(j.automate ? 1 : 0);
+    e.octet(j.deplacements ? 1 : 0);
+    e.i32(j.score);
+    e.i32(j.tailleMax);
+    e.reel(j.temps);
+  }
+  for (const auto& rangee : c.cases)
+    for (const cellule& k : rangee) {
+      e.octet(k.visite);
+      e.octet(0);
+      e.octet(0);
+      e.octet(0);
+      e.i32(k.distance);
+      e.i32(k.lettre);
+      e.i32(k.valeur);
+      e.i32(k.proprietaire);
+    }
+  e.i32(c.casesLibres);
+  e.i32(c.nbPasses);
+  return std::move(e.octets);
+}
 
 // Reads the whole file and checks every field that indexes a table or counts
 // the players, and that scores, values, stocks and times stay within the
-// bounds above; anything else is kept as it stands.
-bool lire(const std::vector<unsigned char>& octets, const Plateau& plateau, Contenu& c) {
+// bounds above; then the rules of play the position must keep.
+bool decoder(std::string_view octets, Contenu& c) {
+  static const Plateau plateau;
   Lecteur l(octets);
   c.nbJoueurs = l.u32();
   c.joueurCourant = l.u32();
   c.tour = l.u32();
-  if (!l.ok() || (c.nbJoueurs != 2 && c.nbJoueurs != 3 && c.nbJoueurs != 6) || c.joueurCourant >= c.nbJoueurs)
+  if (!l.ok() || (c.nbJoueurs != 2 && c.nbJoueurs != 3 && c.nbJoueurs != 6) || c.joueurCourant >= c.nbJoueurs ||
+      c.tour > tourMax)
     return false;
   if (octets.size() != tailleFixe + tailleJoueur * c.nbJoueurs) return false;
   for (uint32_t i = 0; i < c.nbJoueurs; ++i) {
@@ -132,131 +175,80 @@ bool lire(const std::vector<unsigned char>& octets, const Plateau& plateau, Cont
     if (j.lettres[0] < 0 || j.lettres[0] > 26 * lettresMax) return false;
     if (j.score < 0 || j.score > scoreMax) return false;
     if (!std::isfinite(j.temps) || std::fabs(j.temps) > tempsMax) return false;
-    // The search reads words of up to tailleMax letters into 9-letter buffers.
-    if (j.tailleMax < 2 || j.tailleMax > 9) return false;
     c.joueurs.push_back(std::move(j));
   }
-  for (int x = 0; x < tailleGrille; ++x)
-    for (int y = 0; y < tailleGrille; ++y) {
-      cellule& k = c.cases[x][y];
+  for (auto& rangee : c.cases)
+    for (cellule& k : rangee) {
       k.visite = l.octet();
       l.sauter(3);
       k.distance = l.i32();
       k.lettre = l.i32();
       k.valeur = l.i32();
       k.proprietaire = l.i32();
-      if (!lettreOuVide(k.lettre) || k.proprietaire < 0 ||
-          k.proprietaire > static_cast<int32_t>(c.nbJoueurs) || k.valeur < 0 || k.valeur > valeurMax)
-        return false;
-      // A token has a letter and an owner; an empty cell has neither.
-      if ((k.lettre == 0) != (k.proprietaire == 0)) return false;
-      if (k.lettre == 0 && k.valeur != 0) return false;
-      if (!plateau.valide(x, y) && k.lettre != 0) return false;
+      if (!lettreOuVide(k.lettre) || k.valeur > valeurMax) return false;
     }
   c.casesLibres = l.i32();
   c.nbPasses = l.i32();
-  if (!l.ok() || !l.fini()) return false;
-  if (c.casesLibres < 0 || c.casesLibres > nbCases) return false;
-  if (c.nbPasses < 0 || c.nbPasses > static_cast<int32_t>(c.nbJoueurs)) return false;
-  return true;
+  return l.ok() && l.fini() && incoherence(c.vue()).empty();
 }
 
 }  // namespace
 
 bool Jeu::enregistrerPartie(const std::string& chemin) {
   if (chemin.empty()) return false;
-  const uint32_t n = std::min<uint32_t>(nbJoueurs, nbJoueursMax);
-  Ecrivain e;
-  e.u32(n);
-  e.u32(joueurCourant);
-  e.u32(tour);
-  for (uint32_t i = 0; i < n; ++i) {
-    const joueur& j = joueurs[i];
-    char nom[tailleNom] = {};
-    std::memcpy(nom, j.nom.data(), std::min<std::size_t>(j.nom.size(), tailleNom - 1));
-    for (char o : nom) e.octet(static_cast<uint8_t>(o));
-    e.i32(j.sommetX);
-    e.i32(j.sommetY);
-    // A letter taken from the stock and not yet put down is saved in the stock.
-    std::array<int32_t, 27> stock = j.lettres;
-    if (i == joueurCourant && lettreEnMain >= 'A' && lettreEnMain <= 'Z') {
-      stock[static_cast<std::size_t>(lettreEnMain - 64)] += 1;
-      stock[0] += 1;
-    }
-    for (int32_t v : stock) e.i32(v);
-    e.octet(j.automate ? 1 : 0);
-    e.octet(j.deplacements ? 1 : 0);
-    e.i32(j.score);
-    e.i32(j.tailleMax);
-    e.reel(j.temps);
+  Contenu c;
+  c.nbJoueurs = std::min<uint32_t>(nbJoueurs, nbJoueursMax);
+  c.joueurCourant = joueurCourant;
+  c.tour = tour;
+  c.joueurs.assign(joueurs.begin(), joueurs.begin() + c.nbJoueurs);
+  // A letter taken from the stock and not yet put down is saved in the stock.
+  if (joueurCourant < c.nbJoueurs && lettreEnMain >= 'A' && lettreEnMain <= 'Z') {
+    c.joueurs[joueurCourant].lettres[static_cast<std::size_t>(lettreEnMain - 64)] += 1;
+    c.joueurs[joueurCourant].lettres[0] += 1;
   }
-  for (const auto& rangee : plateau.cases)
-    for (const cellule& k : rangee) {
-      e.octet(k.visite);
-      e.octet(0);
-      e.octet(0);
-      e.octet(0);
-      e.i32(k.distance);
-      e.i32(k.lettre);
-      e.i32(k.valeur);
-      e.i32(k.proprietaire);
-    }
-  e.i32(plateau.casesLibres);
-  e.i32(plateau.nbPasses);
+  std::memcpy(static_cast<void*>(c.cases), plateau.cases, sizeof c.cases);
+  c.casesLibres = plateau.casesLibres;
+  c.nbPasses = plateau.nbPasses;
 
-  // The temporary file sits in the target's folder so that the rename stays on
-  // one file system and replaces the old file in one step.
-  const std::string temporaire = chemin + ".tmp~";
-  // A temporary file left by an interrupted save is removed first, and the
-  // new one is created afresh ("x"): a link left under that name is never
-  // followed, so no other file is written, and the rename never puts a link
-  // in the game's place.
-  ::unlink(temporaire.c_str());
-  std::FILE* f = std::fopen(temporaire.c_str(), "wbx");
-  if (!f) {
-    ecran.texteStatut(textes::ecritureImpossible);
-    return false;
+  // The temporary file of earlier versions of the program, left by a save
+  // that was cut short.
+  ::unlink((chemin + ".tmp~").c_str());
+  switch (fichiers::remplacer(chemin, encoder(c))) {
+    case fichiers::Ecriture::reussie:
+      ecran.texteStatut(textes::enregistrementEffectue);
+      return true;
+    case fichiers::Ecriture::lectureSeule:
+    case fichiers::Ecriture::pasUnFichier:
+    case fichiers::Ecriture::temporaire:
+      ecran.texteStatut(textes::ecritureImpossible);
+      return false;
+    case fichiers::Ecriture::ecriture:
+    case fichiers::Ecriture::remplacement:
+      break;
   }
-  const bool ecrit = std::fwrite(e.octets.data(), 1, e.octets.size(), f) == e.octets.size() &&
-                     std::fflush(f) == 0;
-  const bool ferme = std::fclose(f) == 0;
-  if (!ecrit) {
-    std::remove(temporaire.c_str());
-    ecran.texteStatut(textes::erreurEcriture);
-    return false;
-  }
-  if (!ferme) {
-    std::remove(temporaire.c_str());
-    return false;
-  }
-  std::error_code erreur;
-  std::filesystem::rename(temporaire, chemin, erreur);
-  if (erreur) {
-    std::filesystem::remove(temporaire, erreur);
-    ecran.texteStatut(textes::erreurEcriture);
-    return false;
-  }
-  ecran.texteStatut(textes::enregistrementEffectue);
-  return true;
+  ecran.texteStatut(textes::erreurEcriture);
+  return false;
 }
 
 bool Jeu::chargerPartie(const std::string& chemin) {
   if (chemin.empty()) return false;
-  std::ifstream f(chemin, std::ios::binary);
-  if (!f) {
-    ecran.texteStatut(textes::lectureImpossible(chemin));
-    return false;
+  // A game file is at most 3298 bytes.
+  std::string octets;
+  switch (fichiers::lire(chemin, octets, tailleFixe + tailleJoueur * nbJoueursMax)) {
+    case fichiers::Lecture::reussie:
+      break;
+    case fichiers::Lecture::absent:
+    case fichiers::Lecture::ouverture:
+    case fichiers::Lecture::pasUnFichier:
+      ecran.texteStatut(textes::lectureImpossible(chemin));
+      return false;
+    case fichiers::Lecture::lecture:
+    case fichiers::Lecture::tropGrand:
+      ecran.texteStatut(textes::erreurLecture(chemin));
+      return false;
   }
-  // A game file is at most 3298 bytes; read one byte more to notice a longer one.
-  constexpr std::size_t tailleMax = tailleFixe + tailleJoueur * nbJoueursMax;
-  std::vector<unsigned char> octets(tailleMax + 1);
-  f.read(reinterpret_cast<char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
-  const bool erreurFlux = f.bad();
-  octets.resize(static_cast<std::size_t>(f.gcount()));
-  f.close();
-
   Contenu c;
-  if (erreurFlux || !lire(octets, plateau, c)) {
+  if (!decoder(octets, c)) {
     ecran.texteStatut(textes::erreurLecture(chemin));
     return false;
   }

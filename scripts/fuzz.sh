@@ -1,6 +1,7 @@
 #!/bin/sh
-# Runs each fuzz target in turn for a while (60 s by default), one at a time.
-#   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: sauvegarde dico parametres journal script
+# Runs each fuzz target in turn for a while (60 s by default), one at a time;
+# with 0 seconds, only replays the seeds and the regression inputs.
+#   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: sauvegarde dico parametres journal script records
 # Builds build-fuzz with clang first. Each target starts from the seeds of
 # tests/fuzz/corpus/NAME and the inputs of tests/fuzz/regressions/NAME; what it
 # learns goes to build-fuzz/corpus/NAME. An input that breaks a rule is written
@@ -11,7 +12,7 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 build=$racine/build-fuzz
 duree=${1:-60}
 [ $# -gt 0 ] && shift
-cibles=${*:-"sauvegarde dico parametres journal script"}
+cibles=${*:-"sauvegarde dico parametres journal script records"}
 
 CXX=${CXX:-clang++} cmake -S "$racine" -B "$build" -DIRVAD_GUI=OFF -DIRVAD_DICO=OFF -DIRVAD_BENCH=OFF -DIRVAD_FUZZ=ON >/dev/null
 
@@ -23,6 +24,7 @@ longueur() {
     parametres) echo 2048 ;;
     journal) echo 4096 ;;
     script) echo 2048 ;;
+    records) echo 4096 ;;
   esac
 }
 
@@ -37,7 +39,8 @@ for nom in $cibles; do
   set -- "$build/corpus/$nom" "$racine/tests/fuzz/corpus/$nom"
   [ -d "$racine/tests/fuzz/regressions/$nom" ] && set -- "$@" "$racine/tests/fuzz/regressions/$nom"
   echo "== $nom : $duree s"
-  if ! nice -n 10 "$build/bin/fuzz_$nom" -max_total_time="$duree" -max_len="$(longueur "$nom")" -timeout=20 \
+  if [ "$duree" = 0 ]; then duree_ou_rejeu=-runs=0; else duree_ou_rejeu=-max_total_time=$duree; fi
+  if ! nice -n 10 "$build/bin/fuzz_$nom" "$duree_ou_rejeu" -max_len="$(longueur "$nom")" -timeout=20 \
       -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/crash-$nom-" "$@"; then
     echo "== $nom : ECHEC, voir $build/crash-$nom-*"
     echec=1

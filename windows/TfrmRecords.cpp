@@ -1,17 +1,21 @@
 #include "TfrmRecords.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
-#include <QSettings>
 #include <QShowEvent>
+#include <QStandardPaths>
+#include <filesystem>
 
 #include <algorithm>
 
 #include "Apparence.h"
 #include "Cp1252.h"
+#include "Fichiers.h"
+#include "MagasinRecords.h"
 
 namespace irvad {
 
@@ -34,18 +38,24 @@ QChar separateur(const QString& format, QChar parDefaut) {
   return parDefaut;
 }
 
-// The failure's own text for a store that could not be read or written.
-QString texteEchec(const QSettings& store) {
-  const QString fichier = QDir::toNativeSeparators(store.fileName());
-  switch (store.status()) {
-    case QSettings::AccessError:
-      return QStringLiteral("Accès impossible à %1").arg(fichier);
-    case QSettings::FormatError:
-      return QStringLiteral("Format incorrect dans %1").arg(fichier);
-    case QSettings::NoError:
-      break;
+// A store holds twelve short lines; a larger file than this is refused
+// unread, and so never replaced either.
+constexpr std::size_t tailleMaxStore = std::size_t{1} << 20;
+
+QString nomAffiche(const QString& fichier) { return QDir::toNativeSeparators(fichier); }
+
+// The failure's own text for a store that could not be read.
+QString texteLecture(fichiers::Lecture lu, const QString& fichier) {
+  switch (lu) {
+    case fichiers::Lecture::pasUnFichier:
+      return QStringLiteral("%1 n'est pas un fichier").arg(nomAffiche(fichier));
+    case fichiers::Lecture::tropGrand:
+      return QStringLiteral("Fichier trop grand : %1").arg(nomAffiche(fichier));
+    case fichiers::Lecture::lecture:
+      return QStringLiteral("Erreur de lecture dans %1").arg(nomAffiche(fichier));
+    default:
+      return QStringLiteral("Accès impossible à %1").arg(nomAffiche(fichier));
   }
-  return {};
 }
 
 constexpr int hauteurLigne = 13;
@@ -121,13 +131,12 @@ TfrmRecords::TfrmRecords(QWidget* parent) : QDialog(parent) {
   Timer.setSingleShot(false);
   connect(&Timer, &QTimer::timeout, this, &TfrmRecords::TimerTimer);
 
-  ouvrirStore = [] {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QString::fromLatin1(organisation), QString::fromLatin1(application));
-  };
+  cheminStore = cheminParDefaut();
   signalerErreur = [this](const QString& titre, const QString& texte) {
     QWidget* parent = isVisible() ? this : parentWidget();
     QMessageBox boite(QMessageBox::Critical, titre, texte, QMessageBox::Ok, parent);
+    // The text may quote a damaged line of the store: never markup.
+    boite.setTextFormat(Qt::PlainText);
     boite.exec();
   };
 }
@@ -159,73 +168,91 @@ QString TfrmRecords::texteDate(const QDateTime& moment, const QLocale& locale) {
          deuxChiffres(heure.hour()) + h + deuxChiffres(heure.minute());
 }
 
-bool TfrmRecords::chargerRecords() {
-  const std::unique_ptr<QSettings> store = ouvrirStore();
-  if (store->status() != QSettings::NoError) {
-    signalerErreur(titreErreurLecture, texteEchec(*store));
-    return false;
-  }
-  bool cree = false;
-  for (int i = 0; i < 4; ++i) {
-    store->beginGroup(QStringLiteral("Records/") + QString::fromLatin1(cles[static_cast<std::size_t>(i)]));
-    if (!store->contains(QStringLiteral("Record"))) {
-      // A record never set: its entry is created, its labels stay.
-      store->setValue(QStringLiteral("Record"), i == 0 ? QVariant(QString()) : QVariant(int32_t{0}));
-      store->setValue(QStringLiteral("Nom"), QString());
-      store->setValue(QStringLiteral("Date"), QString());
-      cree = true;
-    } else {
-      const QVariant record = store->value(QStringLiteral("Record"));
-      QString texte;
-      if (i == 0) {
-        texte = record.toString();
-      } else {
-        // A number record must read as a 32-bit integer; anything else is a
-        // damaged store, not a record of 0.
-        bool nombre = false;
-        const int32_t n = record.canConvert<QString>() ? record.toString().trimmed().toInt(&nombre) : 0;
-        if (!nombre) {
-          store->endGroup();
-          signalerErreur(titreErreurLecture,
-                         QStringLiteral("Valeur incorrecte : Records\\%1\\Record = %2")
-                             .arg(QString::fromLatin1(cles[static_cast<std::size_t>(i)]), record.toString()));
-          return false;
-        }
-        texte = QString::number(n);
-      }
-      labelValeur(i)->setText(texte);
-      LabelNom[static_cast<std::size_t>(i)]->setText(store->value(QStringLiteral("Nom")).toString());
-      LabelDate[static_cast<std::size_t>(i)]->setText(store->value(QStringLiteral("Date")).toString());
-    }
-    store->endGroup();
-  }
-  if (cree) {
-    store->sync();
-    if (store->status() != QSettings::NoError) {
-      signalerErreur(titreErreurLecture, texteEchec(*store));
-      return false;
-    }
-  }
-  return true;
+QString TfrmRecords::cheminParDefaut() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+         QString::fromLatin1(organisation) + QLatin1Char('/') + QString::fromLatin1(application) +
+         QStringLiteral(".conf");
 }
 
-bool TfrmRecords::enregistrerRecords() {
-  const std::unique_ptr<QSettings> store = ouvrirStore();
-  if (store->status() != QSettings::NoError) {
-    signalerErreur(titreErreurEcriture, texteEchec(*store));
+namespace {
+
+std::string nomSysteme(const QString& fichier) { return QFile::encodeName(fichier).toStdString(); }
+
+// The store's text; a missing store reads as an empty one.
+fichiers::Lecture lireStore(const QString& fichier, std::string& texte) {
+  const fichiers::Lecture lu = fichiers::lire(nomSysteme(fichier), texte, tailleMaxStore);
+  return lu == fichiers::Lecture::absent ? fichiers::Lecture::reussie : lu;
+}
+
+bool ecrireStore(const QString& fichier, const std::string& texte) {
+  const std::filesystem::path dossier = std::filesystem::path(nomSysteme(fichier)).parent_path();
+  std::error_code erreur;
+  if (!dossier.empty()) std::filesystem::create_directories(dossier, erreur);
+  return fichiers::remplacer(nomSysteme(fichier), texte) == fichiers::Ecriture::reussie;
+}
+
+QString utf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+bool TfrmRecords::chargerRecords() {
+  std::string texte;
+  const fichiers::Lecture lu = lireStore(cheminStore, texte);
+  if (lu != fichiers::Lecture::reussie) {
+    signalerErreur(titreErreurLecture, texteLecture(lu, cheminStore));
     return false;
   }
+  const records::Lecture l = records::lire(texte);
+  uint8_t aEcrire = 0;
+  QStringList endommages;
   for (int i = 0; i < 4; ++i) {
-    store->beginGroup(QStringLiteral("Records/") + QString::fromLatin1(cles[static_cast<std::size_t>(i)]));
-    const QString texte = labelValeur(i)->text();
-    store->setValue(QStringLiteral("Record"), i == 0 ? QVariant(texte) : QVariant(int32_t{texte.toInt()}));
-    store->setValue(QStringLiteral("Nom"), LabelNom[static_cast<std::size_t>(i)]->text());
-    store->setValue(QStringLiteral("Date"), LabelDate[static_cast<std::size_t>(i)]->text());
-    store->endGroup();
+    const auto k = static_cast<std::size_t>(i);
+    if (l.etats[k] == records::Etat::absent) {
+      // A record never set: its entry is created, its labels stay.
+      aEcrire |= static_cast<uint8_t>(1u << i);
+      continue;
+    }
+    if (l.etats[k] == records::Etat::endommage) {
+      aEcrire |= static_cast<uint8_t>(1u << i);
+      endommages.append(QStringLiteral("Records\\%1 : %2").arg(QString::fromLatin1(cles[k]), utf8(l.defauts[k])));
+    }
+    labelValeur(i)->setText(utf8(l.records[k].valeur));
+    LabelNom[k]->setText(utf8(l.records[k].nom));
+    LabelDate[k]->setText(utf8(l.records[k].date));
   }
-  store->sync();
-  if (store->status() != QSettings::NoError) {
-    signalerErreur(titreErreurEcriture, texteEchec(*store));
+  bool ok = true;
+  if (!endommages.isEmpty()) {
+    signalerErreur(titreErreurLecture,
+                   QStringLiteral("Records endommagés, remis à zéro :\n") + endommages.join(QLatin1Char('\n')));
+    ok = false;
+  }
+  if (aEcrire != 0) {
+    records::Quatre vides;
+    for (int i = 0; i < 4; ++i) vides[static_cast<std::size_t>(i)] = records::vide(i);
+    if (!ecrireStore(cheminStore, records::ecrire(texte, vides, aEcrire))) {
+      signalerErreur(titreErreurLecture, QStringLiteral("Écriture impossible dans %1").arg(nomAffiche(cheminStore)));
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+bool TfrmRecords::enregistrerRecords(uint8_t quels) {
+  // Read again just before writing, so that only these records change.
+  std::string texte;
+  const fichiers::Lecture lu = lireStore(cheminStore, texte);
+  if (lu != fichiers::Lecture::reussie) {
+    signalerErreur(titreErreurEcriture, texteLecture(lu, cheminStore));
+    return false;
+  }
+  records::Quatre quatre;
+  for (int i = 0; i < 4; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    quatre[k] = {labelValeur(i)->text().toStdString(), LabelNom[k]->text().toStdString(),
+                 LabelDate[k]->text().toStdString()};
+  }
+  if (!ecrireStore(cheminStore, records::ecrire(texte, quatre, quels))) {
+    signalerErreur(titreErreurEcriture, QStringLiteral("Écriture impossible dans %1").arg(nomAffiche(cheminStore)));
     return false;
   }
   return true;
@@ -255,8 +282,9 @@ void TfrmRecords::mettreAJourRecords(const std::string& nom, const std::string& 
 
   for (int i = 0; i < 4; ++i)
     if (nouveauxRecords & (1u << i)) colorer(labelValeur(i), true);
-  // Even when the write fails the players see their record.
-  enregistrerRecords();
+  // Only the beaten records are written; even when that fails the players
+  // see their record.
+  enregistrerRecords(nouveauxRecords);
   enPopUp_ = true;
   show();
   enPopUp_ = false;

@@ -1,11 +1,15 @@
 #pragma once
 // The window "Records de tour de jeu": the four all-time records of a single
 // play (longest word, best score, points and letters taken from opponents),
-// kept per user in the settings store under Records/Mot, Records/Score,
-// Records/PointsPris and Records/LettresPrises, each with the values
-// "Record", "Nom" and "Date". The value, name and date labels are the only
-// copy in memory: an update reads the store afresh, compares against the
-// labels and writes them back.
+// kept per user in the store Tavo/Irvad.conf of the user's configuration
+// folder under Records/Mot, Records/Score, Records/PointsPris and
+// Records/LettresPrises, each with the values "Record", "Nom" and "Date"
+// (MagasinRecords.h). The value, name and date labels are the only copy in
+// memory: an update reads the store afresh, compares against the labels and
+// writes back the records it beat.
+//
+// Each record stands alone: a damaged one is reported, reset and written
+// back empty, and the others are kept as they are.
 //
 // The window lives as long as the program. It pops up for three seconds
 // when a play beats a record, with the new values in red, and the board
@@ -18,11 +22,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 
 class QLabel;
-class QSettings;
 
 namespace irvad {
 
@@ -52,12 +54,16 @@ class TfrmRecords : public QDialog {
                           int32_t lettresPrises);
 
   // Reads the four records into the labels; a record not yet in the store is
-  // created there (empty word, 0, empty name and date) and its labels stay.
-  // False when the store could not be read or written (the user was told).
+  // created there (empty word, 0, empty name and date) and its labels stay;
+  // a damaged one is reported, and reset in the labels and in the store.
+  // False when the store could not be read or written, or held a damaged
+  // record (the user was told).
   bool chargerRecords();
-  // Writes the four records from the labels. False when the store could not
-  // be written (the user was told).
-  bool enregistrerRecords();
+  // Writes the records of `quels` (bits as nouveauxRecords, all four by
+  // default) from the labels, leaving the others in the store as they are.
+  // Nothing is written over a store that cannot be read. False when the
+  // store could not be written (the user was told).
+  bool enregistrerRecords(uint8_t quels = 15);
 
   // The end of the pop-up: values black again, window hidden.
   void TimerTimer();
@@ -69,8 +75,10 @@ class TfrmRecords : public QDialog {
   // on a French system).
   static QString texteDate(const QDateTime& moment, const QLocale& locale);
 
-  // Opens the store; the user's own (Tavo/Irvad) unless replaced.
-  std::function<std::unique_ptr<QSettings>()> ouvrirStore;
+  // The store's file: Tavo/Irvad.conf in the user's configuration folder
+  // ($XDG_CONFIG_HOME, ~/.config without it), where QSettings keeps it.
+  QString cheminStore;
+  static QString cheminParDefaut();
   // Reports a failure of the store: caption and the failure's own text.
   // A modal error box unless replaced (tests replace it).
   std::function<void(const QString& titre, const QString& texte)> signalerErreur;

@@ -1,7 +1,9 @@
 // The settings file Irvad.ini: defaults, the reading rules, the exact bytes
-// written, the lines kept, and the move to the user's folder when the
-// program's folder cannot be written.
+// written, the lines kept, the move to the user's folder when the program's
+// file cannot be replaced, and a full disk.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +12,7 @@
 
 #include "DicoTest.h"
 #include "Parametres.h"
+#include "Processus.h"
 
 namespace irvad {
 namespace {
@@ -130,10 +133,6 @@ TEST_F(ParametresFichier, UnDossierDuProgrammeInterditMeneAuFichierDeLUtilisateu
   ASSERT_EQ(p.enregistrer(), "");  // the user's folder is created on the way
   EXPECT_EQ(contenu(utilisateur), "[Automate]\r\nPause=3\r\nTailleMax=8\r\nInterruption=O\r\nDeplacements=O\r\n");
   EXPECT_EQ(Parametres(interdit, utilisateur).tailleMaxParDefaut, 8);
-
-  // A program's Irvad.ini that is a folder cannot be read or replaced either.
-  std::filesystem::create_directories(dossier + "bin/Irvad.ini");
-  EXPECT_EQ(Parametres(dossier + "bin/Irvad.ini", utilisateur).chemin(), utilisateur);
 }
 
 TEST_F(ParametresFichier, UneEcritureImpossibleDonneLeCheminEtGardeLesValeursEnUsage) {
@@ -153,6 +152,70 @@ TEST_F(ParametresFichier, UneEcritureImpossibleDonneLeCheminEtGardeLesValeursEnU
   // Without a user's folder at all, the program's path is the one reported.
   Parametres seul(interdit1, "");
   EXPECT_EQ(seul.enregistrer(), "Impossible d'\xE9" "crire dans " + interdit1);
+}
+
+TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesVontChezLUtilisateur) {
+  const std::string ancien =
+      "; r\xE9glages\r\n[Automate]\r\nPause=2\r\nTailleMax=7\r\n[Partie]\r\nEnregistrerMessages=N\r\n";
+  // A read-only file beside the program, the superuser's included.
+  ecrireFichier(ini, ancien);
+  std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  Parametres p(ini, utilisateur);
+  EXPECT_EQ(p.chemin(), utilisateur);
+  EXPECT_EQ(p.pause, 2);
+  p.interruption = false;
+  ASSERT_EQ(p.enregistrer(), "");
+  EXPECT_EQ(contenu(ini), ancien);
+  Parametres relu(ini, utilisateur);
+  EXPECT_FALSE(relu.interruption);
+  EXPECT_EQ(relu.tailleMaxParDefaut, 7);
+  EXPECT_FALSE(relu.enregistrerMessages());  // still read from the program's file
+
+  // A writable file in a folder that takes no new file: the superuser acts
+  // as "nobody", any other user makes the folder read-only for himself.
+  const std::string programme = dossier + "programme/";
+  const std::string chezLui = dossier + "nobody/Irvad.ini";
+  std::filesystem::create_directories(dossier + "nobody");
+  ::chmod((dossier + "nobody").c_str(), 0777);
+  std::filesystem::create_directory(programme);
+  ecrireFichier(programme + "Irvad.ini", ancien);
+  ::chmod((programme + "Irvad.ini").c_str(), 0666);
+  const bool root = ::geteuid() == 0;
+  if (!root) ::chmod(programme.c_str(), 0555);
+  const int statut = test::dansUnEnfant(
+      [&] {
+        Parametres q(programme + "Irvad.ini", chezLui);
+        q.pause = 4;
+        const bool ecrit = q.chemin() == chezLui && q.enregistrer().empty();
+        return ecrit && Parametres(programme + "Irvad.ini", chezLui).pause == 4 ? 0 : 1;
+      },
+      true);
+  ::chmod(programme.c_str(), 0755);
+  EXPECT_EQ(statut, 0);
+  EXPECT_EQ(contenu(programme + "Irvad.ini"), ancien);
+}
+
+TEST_F(ParametresFichier, UnDisquePleinGardeLeFichierEntierEtLesReglagesEnUsage) {
+  const std::string ancien = "[Automate]\r\nPause=2\r\nTailleMax=7\r\n[Partie]\r\nEnregistrerMessages=N\r\n";
+  ecrireFichier(ini, ancien);
+  Parametres p(ini, "");
+  p.pause = 0;
+  p.tailleMaxParDefaut = 9;
+  {
+    test::DisquePlein plein(16);
+    ASSERT_TRUE(plein.ok());
+    EXPECT_EQ(p.enregistrer(), "Impossible d'\xE9" "crire dans " + ini);
+    EXPECT_EQ(p.ecrireEnregistrerMessages(true), "Impossible d'\xE9" "crire dans " + ini);
+  }
+  EXPECT_FALSE(p.fichierAJour());
+  // The file is whole, nothing was left beside it, the new values are in use.
+  EXPECT_EQ(contenu(ini), ancien);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(p.intervalleMs(), 1);
+  EXPECT_FALSE(p.enregistrerMessages());
+  // With room again they reach the file.
+  EXPECT_EQ(p.enregistrer(), "");
+  EXPECT_EQ(Parametres(ini, "").tailleMaxParDefaut, 9);
 }
 
 TEST(ParametresEmplacement, LeFichierDeLUtilisateurSuitXdgConfigHomeOuHome) {

@@ -55,7 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
   std::istringstream entree(texte);
   (void)executerScript(jeu, ecran, entree);
   ecran.valider();
-  if (!edition) {
+  // A position set up by hand is refused unless every field is within what
+  // the rules play on.
+  const std::string bornes = jeu.position().horsBornes();
+  fuzz::verifier(bornes.empty(), "position hors bornes : " + bornes);
+  // A script that set nothing up leaves the engine as it was built, before
+  // any game (every vertex still at 0,0): no position to judge.
+  EcranNul neuf;
+  if (!edition && controle::etat(jeu.position()) != controle::etat(Jeu(neuf).position())) {
     const std::string defaut = controle::incoherence(jeu.position());
     fuzz::verifier(defaut.empty(), "partie incoherente : " + defaut);
   }

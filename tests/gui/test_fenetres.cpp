@@ -1,20 +1,17 @@
 // The windows beside the board: messages (lines taken back, the wait that
-// holds the game, the log file), scores (the ranking, the running time) and
-// records (the store, strictly better figures, a store that fails).
+// holds the game, the log file) and scores (the ranking, the running time).
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <unistd.h>
 
 #include "Banc.h"
-#include "TfrmRecords.h"
 
 using namespace irvad;
 using test::lire, test::ecrire;
@@ -46,35 +43,15 @@ void commencer(Jeu& jeu, uint32_t n) {
   QVERIFY(jeu.nouvellePartie(t));
 }
 
-QColor couleur(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
-const QColor rouge(255, 0, 0), noir(0, 0, 0);
-
 }  // namespace
 
 class TestFenetres : public QObject {
   Q_OBJECT
 
   QTemporaryDir dossier;
-  QStringList erreurs;  // the captions of the records' failures
   int64_t maintenant = 1'700'000'000;
 
-  QString store() const {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavo", "Irvad").fileName();
-  }
-  QVariant lu(const QString& cle) const {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavo", "Irvad").value(cle);
-  }
-  std::unique_ptr<TfrmRecords> records() {
-    auto w = std::make_unique<TfrmRecords>();
-    w->signalerErreur = [this](const QString& titre, const QString&) { erreurs << titre; };
-    w->maintenant = [] { return QDateTime(QDate(2001, 12, 5), QTime(21, 7)); };
-    w->locale = QLocale(QLocale::French, QLocale::France);
-    return w;
-  }
-
  private slots:
-  void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier.path()); }
-
   void lesMessagesSAjoutentEtSeRetirent() {
     TfrmMessages w;
     // A refused placement takes back the lines before the last one.
@@ -247,98 +224,6 @@ class TestFenetres : public QObject {
     QApplication::processEvents();
     QCOMPARE(w.tempsAffiche(1), QStringLiteral("102:05"));
     QCOMPARE(w.tempsAffiche(2), QStringLiteral("101:01"));
-  }
-
-  void seulUnRecordStrictementMeilleurRemplaceLAncien() {
-    auto w = records();
-    QVERIFY(w->chargerRecords());
-    QVERIFY(lu("Records/Score/Record").isValid());
-    // Every text shows whole, a name of 8 letters and three-digit figures
-    // included, and no caption runs into its value.
-    w->LabelNom[1]->setText(QStringLiteral("WWWWWWWW"));
-    w->LabelScore->setText(QStringLiteral("999"));
-    for (const QLabel* l : w->findChildren<QLabel*>()) {
-      const int largeur = l->fontMetrics().horizontalAdvance(l->text());
-      QVERIFY2(largeur <= l->width() && l->x() >= 0 && l->geometry().right() < w->width(), qPrintable(l->text()));
-    }
-    for (int i = 1; i <= 4; ++i) {
-      const QLabel* libelle = w->findChild<QLabel*>(QStringLiteral("Label%1").arg(i));
-      const QLabel* valeur = w->labelValeur(i - 1);
-      const int debut = valeur->geometry().right() - valeur->fontMetrics().horizontalAdvance(QStringLiteral("999"));
-      QVERIFY2(libelle->x() + libelle->fontMetrics().horizontalAdvance(libelle->text()) < debut,
-               qPrintable(libelle->text()));
-    }
-    // The first play with a word beats the word and the score; 0 is no record.
-    w->mettreAJourRecords("Zo\xE9", "MOT", 5, 0, 0);
-    QCOMPARE(w->nouveauxRecords, uint8_t(TfrmRecords::recordMot | TfrmRecords::recordScore));
-    QCOMPARE(w->LabelNom[0]->text(), QStringLiteral("Zoé"));
-    QCOMPARE(w->LabelDate[1]->text(), QStringLiteral("05/12/2001 21:07"));
-    QVERIFY(couleur(w->LabelScore) == rouge && couleur(w->LabelPointsPris) == noir);
-    QVERIFY(w->isVisible() && w->Timer.isActive());
-    QCOMPARE(lu("Records/Mot/Record").toString(), QStringLiteral("MOT"));
-    QCOMPARE(lu("Records/Score/Record").toInt(), 5);
-    // The end of the pop-up: black again, hidden.
-    w->TimerTimer();
-    QVERIFY(!w->isVisible() && couleur(w->LabelMot) == noir);
-    // The same figures again: nothing changes, nothing is written.
-    const QByteArray avant = lire(store());
-    w->mettreAJourRecords("Bob", "LES", 5, 0, 0);
-    QCOMPARE(w->nouveauxRecords, uint8_t(0));
-    QVERIFY(!w->isVisible());
-    QCOMPARE(lire(store()), avant);
-    // Another window (another run) beats the score; the first one reads the
-    // store before it compares, so 15 beats nothing.
-    auto autre = records();
-    autre->show();
-    QCOMPARE(autre->LabelScore->text(), QStringLiteral("5"));
-    autre->mettreAJourRecords("Bob", "OR", 20, 3, 2);
-    QCOMPARE(autre->nouveauxRecords, uint8_t(2 | 4 | 8));
-    w->mettreAJourRecords("Cyl", "OR", 15, 0, 0);
-    QCOMPARE(w->nouveauxRecords, uint8_t(0));
-    QCOMPARE(w->LabelScore->text(), QStringLiteral("20"));
-    QCOMPARE(lu("Records/Score/Nom").toString(), QStringLiteral("Bob"));
-    QCOMPARE(lu("Records/Mot/Nom").toString(), QStringLiteral("Zoé"));
-    // Opened from the menu during a pop-up: the pop-up ends first.
-    bool vu = false;
-    QTimer::singleShot(0, autre.get(), [&] {
-      vu = autre->isModal() && !autre->Timer.isActive() && couleur(autre->LabelScore) == noir;
-      autre->reject();
-    });
-    autre->exec();
-    QVERIFY(vu);
-    QVERIFY(erreurs.isEmpty());
-    // Day first and hours 00 to 23, with the user's separators.
-    QCOMPARE(TfrmRecords::texteDate(QDateTime(QDate(987, 3, 4), QTime(0, 5)), QLocale(QLocale::German)),
-             QStringLiteral("04.03.0987 00:05"));
-  }
-
-  void unStoreEnPanneEstSignaleEtLeJeuContinue() {
-    // The store's file is a folder: neither read nor written.
-    QFile::remove(store());
-    QVERIFY(QDir().mkpath(store()));
-    erreurs.clear();
-    auto w = records();
-    QVERIFY(!w->chargerRecords());
-    QCOMPARE(erreurs.size(), 1);
-    w->mettreAJourRecords("Ana", "MOT", 2, 0, 0);
-    QCOMPARE(erreurs.mid(1), (QStringList{TfrmRecords::titreErreurLecture, TfrmRecords::titreErreurEcriture}));
-    QVERIFY(w->isVisible() && couleur(w->LabelMot) == rouge);
-    QDir(store()).removeRecursively();
-    // A damaged value: read up to it, and the records after it are kept.
-    {
-      QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Tavo", "Irvad");
-      s.setValue("Records/Mot/Record", "ARBRE");
-      s.setValue("Records/Score/Record", "beaucoup");
-      s.setValue("Records/PointsPris/Record", 7);
-    }
-    erreurs.clear();
-    auto x = records();
-    QVERIFY(!x->chargerRecords());
-    QCOMPARE(erreurs, QStringList{TfrmRecords::titreErreurLecture});
-    QCOMPARE(x->LabelMot->text(), QStringLiteral("ARBRE"));
-    QCOMPARE(lu("Records/PointsPris/Record").toInt(), 7);
-    x->mettreAJourRecords("Bob", "OR", 3, 0, 0);
-    QCOMPARE(lu("Records/Score/Record").toInt(), 3);
   }
 };
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "Cp1252.h"
+#include "Fichiers.h"
 #include "Jeu.h"
 #include "Pliage.h"
 #include "Endurance.h"
@@ -164,11 +165,16 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
 int commandeScript(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& args) {
   if (args.size() != 1) usage("script: un fichier ou - attendu");
   if (args[0] == "-") return executerScript(jeu, ecran, std::cin) ? 0 : 1;
-  std::ifstream f(args[0]);
-  if (!f) {
-    std::cerr << "irvad-cli: impossible de lire " << args[0] << '\n';
+  // A folder, a device or a named pipe is refused at once, never waited on.
+  std::string texte;
+  const fichiers::Lecture lu = fichiers::lire(args[0], texte, std::size_t{64} << 20);
+  if (lu != fichiers::Lecture::reussie) {
+    std::cerr << "irvad-cli: " << (lu == fichiers::Lecture::pasUnFichier ? args[0] + " n'est pas un fichier"
+                                                                          : "impossible de lire " + args[0])
+              << '\n';
     return 2;
   }
+  std::istringstream f(texte);
   return executerScript(jeu, ecran, f) ? 0 : 1;
 }
 

@@ -1,0 +1,223 @@
+// The safe reader and writer every file of the program goes through: what a
+// write keeps of the target, what it refuses, what a failure or a killed run
+// leaves behind, and which files a read refuses without waiting.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include "DicoTest.h"
+#include "Processus.h"
+#include "Fichiers.h"
+
+namespace irvad {
+namespace {
+
+namespace fs = std::filesystem;
+using fichiers::Ecriture;
+using fichiers::Lecture;
+
+std::string lire(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+void ecrire(const std::string& chemin, const std::string& octets) {
+  std::ofstream(chemin, std::ios::binary | std::ios::trunc) << octets;
+}
+
+std::set<std::string> noms(const std::string& dossier) {
+  std::set<std::string> n;
+  for (const auto& e : fs::directory_iterator(dossier)) n.insert(e.path().filename().string());
+  return n;
+}
+
+mode_t mode(const std::string& chemin) {
+  struct stat s{};
+  ::stat(chemin.c_str(), &s);
+  return s.st_mode & 07777;
+}
+
+TEST(Fichiers, UnRemplacementPasseParLesLiensEtGardeModeEtProprietaire) {
+  const std::string d = test::dossierTemporaire();
+  // A new file gets the user's mask.
+  const mode_t ancien = ::umask(027);
+  ASSERT_EQ(fichiers::remplacer(d + "neuf", "abc"), Ecriture::reussie);
+  ::umask(ancien);
+  EXPECT_EQ(lire(d + "neuf"), "abc");
+  EXPECT_EQ(mode(d + "neuf"), 0640u);
+
+  // Through a relative link: the file it names is replaced, the link stays,
+  // and so do the file's mode and owner.
+  fs::create_directory(d + "vrai");
+  ecrire(d + "vrai/partie.ivd", "ancien");
+  ::chmod((d + "vrai/partie.ivd").c_str(), 0600);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown((d + "vrai/partie.ivd").c_str(), 65534, 65534), 0);
+  }
+  fs::create_symlink("vrai/partie.ivd", d + "lien.ivd");
+  ASSERT_EQ(fichiers::remplacer(d + "lien.ivd", "nouveau"), Ecriture::reussie);
+  EXPECT_TRUE(fs::is_symlink(d + "lien.ivd"));
+  EXPECT_EQ(lire(d + "vrai/partie.ivd"), "nouveau");
+  EXPECT_EQ(mode(d + "vrai/partie.ivd"), 0600u);
+  struct stat s{};
+  ::stat((d + "vrai/partie.ivd").c_str(), &s);
+  if (root) {
+    EXPECT_EQ(s.st_uid, 65534u);
+  }
+  EXPECT_EQ(noms(d + "vrai"), std::set<std::string>{"partie.ivd"});
+
+  // A name as long as a folder entry may be still has room for its temporary file.
+  const std::string long_ = d + std::string(251, 'p') + ".ivd";
+  ASSERT_EQ(fichiers::remplacer(long_, "long"), Ecriture::reussie);
+  EXPECT_EQ(lire(long_), "long");
+}
+
+TEST(Fichiers, UneCibleEnLectureSeuleOuQuiNEstPasUnFichierEstRefuseeTelleQuelle) {
+  const std::string d = test::dossierTemporaire();
+  // Read-only for everyone: refused, the superuser included.
+  ecrire(d + "protege", "garde");
+  ::chmod((d + "protege").c_str(), 0444);
+  EXPECT_EQ(fichiers::remplacer(d + "protege", "perdu"), Ecriture::lectureSeule);
+  EXPECT_EQ(lire(d + "protege"), "garde");
+
+  fs::create_directory(d + "dossier");
+  EXPECT_EQ(fichiers::remplacer(d + "dossier", "x"), Ecriture::pasUnFichier);
+  ASSERT_EQ(::mkfifo((d + "tube").c_str(), 0600), 0);
+  EXPECT_EQ(fichiers::remplacer(d + "tube", "x"), Ecriture::pasUnFichier);
+  EXPECT_EQ(fichiers::remplacer(d + "absent/x", "x"), Ecriture::temporaire);
+  EXPECT_EQ(fichiers::remplacer("", "x"), Ecriture::temporaire);
+  EXPECT_EQ(noms(d), (std::set<std::string>{"dossier", "protege", "tube"}));
+
+  // A user who may write the file but not its folder: no temporary file can
+  // be made, and the file stays whole. A file of someone else is read-only.
+  const std::string programme = d + "programme/";
+  fs::create_directory(programme);
+  ecrire(programme + "Irvad.ini", "[Automate]\r\n");
+  ::chmod((programme + "Irvad.ini").c_str(), 0666);
+  ecrire(programme + "autre", "autre");
+  ::chmod((programme + "autre").c_str(), 0644);
+  // The superuser acts as "nobody", to whom the folder is not writable; any
+  // other user makes it read-only for himself.
+  const bool root = ::geteuid() == 0;
+  if (!root) ::chmod(programme.c_str(), 0555);
+  const int statut = test::dansUnEnfant(
+      [&] {
+        if (fichiers::remplacer(programme + "Irvad.ini", "x") != Ecriture::temporaire) return 1;
+        if (root && fichiers::remplacer(programme + "autre", "x") != Ecriture::lectureSeule) return 2;
+        return 0;
+      },
+      true);
+  ::chmod(programme.c_str(), 0755);
+  EXPECT_EQ(statut, 0);
+  EXPECT_EQ(lire(programme + "Irvad.ini"), "[Automate]\r\n");
+  EXPECT_EQ(lire(programme + "autre"), "autre");
+}
+
+TEST(Fichiers, UneEcritureQuiEchoueLaisseLAncienFichierEtAucunTemporaire) {
+  const std::string d = test::dossierTemporaire();
+  ecrire(d + "partie.ivd", "ancien");
+  const fichiers::Ecrivain moitie = [](int fd, std::string_view o) {
+    (void)!::write(fd, o.data(), o.size() / 2);
+    return false;
+  };
+  EXPECT_EQ(fichiers::remplacer(d + "partie.ivd", "nouveau contenu", moitie), Ecriture::ecriture);
+  EXPECT_EQ(lire(d + "partie.ivd"), "ancien");
+
+  // Beyond the size limit of the process (ulimit -f), the write fails as on a
+  // full disk instead of the signal killing the program.
+  const int statut = test::dansUnEnfant([&] {
+    std::signal(SIGXFSZ, SIG_DFL);
+    rlimit r{1000, RLIM_INFINITY};
+    if (::setrlimit(RLIMIT_FSIZE, &r) != 0) return 3;
+    return static_cast<int>(fichiers::remplacer(d + "partie.ivd", std::string(5000, 'x')));
+  });
+  EXPECT_EQ(statut, static_cast<int>(Ecriture::ecriture));
+  EXPECT_EQ(lire(d + "partie.ivd"), "ancien");
+  EXPECT_EQ(noms(d), std::set<std::string>{"partie.ivd"});
+}
+
+TEST(Fichiers, LesTemporairesDUnProgrammeTueSontRetiresPasCeuxDUnEcrivainVivant) {
+  const std::string d = test::dossierTemporaire();
+  const std::string cible = d + "partie.ivd";
+  ecrire(cible, "ancien");
+  // A run killed in the middle of its write leaves its temporary file.
+  const int statut = test::dansUnEnfant([&] {
+    return static_cast<int>(fichiers::remplacer(cible, "nouveau", [](int fd, std::string_view o) {
+      (void)!::write(fd, o.data(), 3);
+      ::raise(SIGKILL);
+      return true;
+    }));
+  });
+  ASSERT_EQ(statut, 128 + SIGKILL);
+  EXPECT_EQ(lire(cible), "ancien");
+  const std::string prefixe = fichiers::prefixeTemporaire(cible);
+  const std::string nomPrefixe = fs::path(prefixe).filename().string();
+  int restes = 0;
+  for (const std::string& n : noms(d)) restes += n.rfind(nomPrefixe, 0) == 0;
+  ASSERT_EQ(restes, 1);
+
+  // Another run is writing the same file right now: its file is locked.
+  ecrire(prefixe + "Vivant", "en cours");
+  const int vivant = ::open((prefixe + "Vivant").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(vivant, LOCK_EX), 0);
+  // Names of the user's that only look alike.
+  ecrire(prefixe + "court", "x");
+  ecrire(d + "partie.ivd.bak", "x");
+
+  ASSERT_EQ(fichiers::remplacer(cible, "nouveau"), Ecriture::reussie);
+  ::close(vivant);
+  EXPECT_EQ(lire(cible), "nouveau");
+  EXPECT_EQ(noms(d), (std::set<std::string>{"partie.ivd", "partie.ivd.bak", nomPrefixe + "Vivant",
+                                            nomPrefixe + "court"}));
+}
+
+TEST(Fichiers, SeulsLesFichiersOrdinairesSeLisentEtSansJamaisAttendre) {
+  const std::string d = test::dossierTemporaire();
+  ecrire(d + "octets", std::string("a\0b\r\n", 5));
+  fs::create_directory(d + "dossier");
+  ASSERT_EQ(::mkfifo((d + "tube").c_str(), 0600), 0);
+  ecrire(d + "grand", "");
+  fs::resize_file(d + "grand", 4096);
+  ecrire(d + "secret", "x");
+  ::chmod((d + "secret").c_str(), 0600);
+  // In a child with an alarm, so that a read that waits fails the test
+  // instead of holding it.
+  const int statut = test::dansUnEnfant([&] {
+    ::alarm(10);
+    std::string t;
+    if (fichiers::lire(d + "octets", t, 5) != Lecture::reussie || t != std::string("a\0b\r\n", 5)) return 1;
+    if (fichiers::lire(d + "absent", t, 5) != Lecture::absent || !t.empty()) return 2;
+    if (fichiers::lire(d + "octets/x", t, 5) != Lecture::absent) return 3;
+    if (fichiers::lire(d + "dossier", t, 5) != Lecture::pasUnFichier) return 4;
+    if (fichiers::lire(d + "tube", t, 5) != Lecture::pasUnFichier) return 5;
+    if (fichiers::lire("/dev/zero", t, 5) != Lecture::pasUnFichier) return 6;
+    if (fichiers::lire(d + "grand", t, 4095) != Lecture::tropGrand || !t.empty()) return 7;
+    if (fichiers::lire(d + "grand", t, 4096) != Lecture::reussie || t.size() != 4096) return 8;
+    return 0;
+  });
+  EXPECT_EQ(statut, 0);
+  // Someone else's file that may not be read.
+  const int secret = test::dansUnEnfant(
+      [&] {
+        std::string t;
+        return fichiers::lire(d + "secret", t, 5) == Lecture::ouverture ? 0 : 1;
+      },
+      true);
+  if (::geteuid() == 0) {
+    EXPECT_EQ(secret, 0);
+  }
+}
+
+}  // namespace
+}  // namespace irvad
