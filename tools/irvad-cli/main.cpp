@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -153,6 +154,7 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
     ecran.tourDemande = false;
     jeu.tourAutomate();
     ecran.valider();
+    if (!std::cout) break;  // the output takes no more: main says so
   }
   afficherClassement(jeu);
   if (!sauver.empty() && !jeu.enregistrerPartie(sauver)) {
@@ -183,6 +185,11 @@ int commandeScript(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& 
 
 int main(int argc, char** argv) {
   using namespace irvad;
+  // An output that can take no more (a file past `ulimit -f`, a pipe whose
+  // reader is gone) is an error the program reports, not a signal that
+  // kills it.
+  std::signal(SIGXFSZ, SIG_IGN);
+  std::signal(SIGPIPE, SIG_IGN);
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string dico;
   std::vector<std::string> reste;
@@ -214,5 +221,9 @@ int main(int argc, char** argv) {
   else
     code = commandeScript(jeu, ecran, reste);
   std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "irvad-cli: erreur d'écriture de la sortie (disque plein, fichier trop grand ou tube fermé)\n";
+    return 2;
+  }
   return code;
 }
