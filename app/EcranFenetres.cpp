@@ -98,17 +98,31 @@ void EcranFenetres::coupCompte() {
   if (plateau) plateau->coupCompte();
 }
 
+// The loading dialog appears only when the list takes long to read, or to
+// say why it could not be read: a load of a few milliseconds shows nothing.
 void EcranFenetres::dicoOuvrir(int32_t maximum) {
-  if (!dico) dico = new TfrmDico();
-  dico->dicoOuvrir(maximum);
+  dicoMaximum_ = maximum;
+  dicoPas_ = 0;
+  dicoDebut_.start();
+  if (dico) dico->dicoOuvrir(maximum);
+}
+void EcranFenetres::montrerDialogueDico() {
+  if (dico) return;
+  dico = new TfrmDico();
+  dico->dicoOuvrir(dicoMaximum_);
+  if (dicoPas_ > 0) dico->dicoProgression(dicoPas_);
 }
 void EcranFenetres::dicoProgression(int32_t n) {
+  dicoPas_ = n;
+  if (!dico && dicoDebut_.isValid() && dicoDebut_.elapsed() >= delaiDialogueDicoMs) montrerDialogueDico();
   if (dico) dico->dicoProgression(n);
 }
 void EcranFenetres::dicoStatut(const std::string& t) {
-  if (dico) dico->dicoStatut(t);
+  montrerDialogueDico();
+  dico->dicoStatut(t);
 }
 void EcranFenetres::dicoFermer() {
+  dicoDebut_.invalidate();
   if (!dico) return;
   dico->dicoFermer();
   delete dico.data();

@@ -3,6 +3,7 @@
 // window that shows it (board, scores, messages, records, loading dialog).
 // The windows are created one after the other at start, so each pointer may
 // still be null; a call for a window that does not exist yet does nothing.
+#include <QElapsedTimer>
 #include <QPointer>
 #include <functional>
 #include <string>
@@ -25,8 +26,9 @@ class EcranFenetres : public Ecran {
   TfrmScores* scores = nullptr;
   TfrmMessages* messages = nullptr;
   TfrmRecords* records = nullptr;
-  // The loading dialog lives only while the word list loads; it deletes
-  // itself when closed, hence the guarded pointer.
+  // The loading dialog lives only while a slow load of the word list goes
+  // on, or to tell why it failed; it deletes itself when closed, hence the
+  // guarded pointer.
   QPointer<TfrmDico> dico;
 
   // Replaces the modal message box (tests answer without a dialog).
@@ -57,6 +59,15 @@ class EcranFenetres : public Ecran {
   void dicoProgression(int32_t n) override;
   void dicoStatut(const std::string& texte) override;
   void dicoFermer() override;
+
+  // After how long a load of the word list shows its dialog.
+  static constexpr int delaiDialogueDicoMs = 200;
+
+ private:
+  void montrerDialogueDico();
+  QElapsedTimer dicoDebut_;
+  int32_t dicoMaximum_ = 0;
+  int32_t dicoPas_ = 0;
 };
 
 }  // namespace irvad

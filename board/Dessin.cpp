@@ -373,15 +373,16 @@ QImage imageCurseur(int numero, int zoom) {
 
 QCursor TfrmPlateau::curseurNumero(int numero, int zoom) {
   if (numero < 1 || numero > curseurDP1) return QCursor(Qt::ArrowCursor);
-  // Built once for each zoom and kept until the program ends.
-  static auto* const curseurs = new std::map<int, std::array<QCursor, curseurDP1>>();
-  auto [it, nouveau] = curseurs->try_emplace(zoom);
-  if (nouveau) {
+  // Each one drawn the first time it is shown, at that zoom, and kept until
+  // the program ends: drawing all 29 would hold up the start for nothing.
+  static auto* const curseurs = new std::map<std::pair<int, int>, QCursor>();
+  const auto cle = std::pair(zoom, numero);
+  auto it = curseurs->find(cle);
+  if (it == curseurs->end()) {
     const int centre = tailleCurseur * zoom / 100 / 2;
-    for (int n = 1; n <= curseurDP1; ++n)
-      it->second[static_cast<std::size_t>(n - 1)] = QCursor(QPixmap::fromImage(imageCurseur(n, zoom)), centre, centre);
+    it = curseurs->emplace(cle, QCursor(QPixmap::fromImage(imageCurseur(numero, zoom)), centre, centre)).first;
   }
-  return it->second[static_cast<std::size_t>(numero - 1)];
+  return it->second;
 }
 
 void TfrmPlateau::montrerCurseur(int numero) {

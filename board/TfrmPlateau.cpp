@@ -42,9 +42,6 @@ TfrmPlateau::TfrmPlateau(Jeu& j, QWidget* parent) : QMainWindow(parent), jeu(j) 
   setCentralWidget(surface);
   surface->installEventFilter(this);
 
-  // The 29 cursors are drawn once, now.
-  for (int n = 1; n <= curseurDP1; ++n) curseurNumero(n);
-
   creerMenus();
 
   // The client area keeps its size below the menu bar.
@@ -58,7 +55,14 @@ TfrmPlateau::~TfrmPlateau() {
 }
 
 bool TfrmPlateau::eventFilter(QObject* objet, QEvent* evenement) {
-  if (objet == surface && evenement->type() == QEvent::Show) dessinerPlateau();
+  // Shown again (restored from the task bar): the whole board is drawn
+  // again, which takes any highlight away. The first showing finds it drawn.
+  if (objet == surface && evenement->type() == QEvent::Show) {
+    if (surfaceMontree_)
+      dessinerPlateau();
+    else
+      surfaceMontree_ = true;
+  }
   return QMainWindow::eventFilter(objet, evenement);
 }
 

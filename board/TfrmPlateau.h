@@ -253,7 +253,8 @@ class TfrmPlateau : public QMainWindow {
   // The cursor number shown over the board, 0 for the standard arrow.
   int curseurActuel() const { return curseur_; }
   // The cursor of a number 1..29 (the standard arrow for any other) at a
-  // zoom; the images are drawn once for each zoom and kept for the whole run.
+  // zoom; each image is drawn once, when first asked for, and kept for the
+  // whole run.
   static QCursor curseurNumero(int numero, int zoom = 100);
   // The file "&Enregistrer" writes to: the game last opened or saved (empty
   // before); the caption names it.
@@ -346,6 +347,7 @@ class TfrmPlateau : public QMainWindow {
   int curseur_ = 0;
   int occupe_ = 0;
   bool premierAffichage_ = true;
+  bool surfaceMontree_ = false;
   QString fichierSauvegarde_;
   uint64_t changementsEnregistres_ = 0;
   bool titrePauseAffiche_ = false;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -11,6 +12,8 @@
 
 #include "Apparence.h"
 #include "Demarrage.h"
+#include "EcranFenetres.h"
+#include "TfrmDico.h"
 #include "TfrmMessages.h"
 #include "TfrmPlateau.h"
 #include "TfrmScores.h"
@@ -119,6 +122,25 @@ class TestDemarrage : public QObject {
     QCOMPARE(programme.scores->width(), scores.width() * 2);
     QVERIFY(programme.messages->width() >= journal.width() * 2 - 1);
     QCOMPARE(programme.messages->Memo->font().pointSize(), 16);
+  }
+
+  void leDialogueDeLaListeNeParaitQuePourUnChargementLentOuUnEchec() {
+    // A quick load shows nothing; a slow one shows its progress and deletes
+    // its dialog at the end; a failure leaves it with the reason.
+    EcranFenetres ecran;
+    ecran.dicoOuvrir(1197131);
+    ecran.dicoProgression(500000);
+    QVERIFY(!ecran.dico);
+    QTest::qWait(EcranFenetres::delaiDialogueDicoMs + 20);
+    ecran.dicoProgression(1000000);
+    QVERIFY(ecran.dico);
+    QPointer<TfrmDico> dialogue = ecran.dico.data();
+    ecran.dicoFermer();
+    QVERIFY(!dialogue);
+    ecran.dicoOuvrir(10);
+    ecran.dicoStatut("Fichier L23456789 introuvable !");
+    QVERIFY(ecran.dico && ecran.dico->isVisible());
+    delete ecran.dico.data();
   }
 
   void laPartieDeLaLigneDeCommandeSOuvreAuPremierAffichage() {
