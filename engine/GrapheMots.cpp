@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <bit>
 #include <limits>
 #include <optional>
 
@@ -21,51 +21,47 @@ namespace irvad {
 namespace {
 
 constexpr int longueurMax = 9;
+constexpr uint64_t epuise = std::numeric_limits<uint64_t>::max();
 
-bool lettresSeules(const char* mot, int n) {
-  for (int i = 0; i < n; ++i)
-    if (mot[i] < 'A' || mot[i] > 'Z') return false;
-  return true;
-}
-
-// A word of at most nine letters A..Z as a number that sorts as the words do:
-// five bits a letter (1..26), the first letter highest, and 0 past the end, so
-// that a word comes before the longer words it starts.
+// A word of letters A..Z as a number that sorts as the words do: five bits a
+// letter (1..26) from the highest bit down and 0 past the end, so that a word
+// comes before the longer words it starts, and two words share their first k
+// letters exactly when their numbers share their first 5k bits. A word holding
+// any other byte gives 0.
 uint64_t cleTri(const char* mot, int n) {
   uint64_t c = 0;
-  for (int i = 0; i < longueurMax; ++i) c = c << 5 | (i < n ? static_cast<uint64_t>(mot[i] - 'A' + 1) : 0);
+  for (int i = 0; i < n; ++i) {
+    const unsigned l = static_cast<unsigned>(static_cast<unsigned char>(mot[i])) - 'A';
+    if (l > 25) return 0;
+    c |= static_cast<uint64_t>(l + 1) << (59 - 5 * i);
+  }
   return c;
 }
 
-// Whether a block is in the order the list's search by halving reads it:
-// unsigned bytes, words equal from a shared zero byte on. There the search
-// finds exactly the words the block holds.
-bool blocTrie(const Dico& dico, int n) {
-  for (int32_t k = 1; k < dico.nombreMots(n); ++k) {
-    const char* a = dico.mot(n, k - 1);
-    const char* b = dico.mot(n, k);
-    if (std::memcmp(a, b, static_cast<std::size_t>(n)) <= 0) continue;
-    for (int i = 0; i < n; ++i) {
-      const auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
-      if (ca < cb || ca == 0) break;
-      if (ca > cb) return false;
-    }
+// Whether word a may stand before word b in the order the list's search by
+// halving reads a block: unsigned bytes, words equal from a shared zero byte
+// on. In a block in that order the search finds exactly the words it holds.
+bool avant(const char* a, uint64_t cleA, const char* b, uint64_t cleB, int n) {
+  if (cleA != 0 && cleB != 0) return cleA <= cleB;
+  for (int i = 0; i < n; ++i) {
+    const auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
+    if (ca < cb || ca == 0) return true;
+    if (ca > cb) return false;
   }
   return true;
 }
 
-// The words of one length in alphabetical order: those of a sorted block as
-// they stand; in a block out of order (a list cut short), only those the
-// search by halving still finds, sorted here.
+// The words of letters only of one length, in alphabetical order. A block is
+// read as it stands, and checked on the way: if it turns out to be out of order
+// (a list cut short), it is read again the other way, keeping only the words
+// that the search by halving still finds, sorted here.
 class Bloc {
  public:
-  static constexpr uint64_t epuise = std::numeric_limits<uint64_t>::max();
-
-  Bloc(const Dico& dico, int n) : dico_(dico), n_(n), nombre_(dico.nombreMots(n)) {
-    if (!blocTrie(dico, n)) {
+  Bloc(const Dico& dico, int n, bool parRecherche) : dico_(dico), n_(n), nombre_(dico.nombreMots(n)) {
+    if (parRecherche) {
       ordre_.emplace();
       for (int32_t k = 0; k < nombre_; ++k)
-        if (lettresSeules(dico.mot(n, k), n) && dico.contient(dico.mot(n, k), n)) ordre_->push_back(k);
+        if (cleTri(dico.mot(n, k), n) != 0 && dico.contient(dico.mot(n, k), n)) ordre_->push_back(k);
       std::stable_sort(ordre_->begin(), ordre_->end(), [&](int32_t a, int32_t b) {
         return cleTri(dico.mot(n, a), n) < cleTri(dico.mot(n, b), n);
       });
@@ -77,19 +73,25 @@ class Bloc {
   uint64_t cle() const { return cle_; }
   int longueur() const { return n_; }
   const char* mot() const { return mot_; }
+  bool desordre() const { return desordre_; }
 
-  // On to the next word of letters only.
   void avancer() {
-    cle_ = epuise;
     while (suivant_ < nombre_) {
       const int32_t k = ordre_ ? (*ordre_)[static_cast<std::size_t>(suivant_)] : suivant_;
       ++suivant_;
       const char* m = dico_.mot(n_, k);
-      if (!lettresSeules(m, n_)) continue;
+      const uint64_t c = cleTri(m, n_);
+      if (!ordre_) {
+        if (precedent_ != nullptr && !avant(precedent_, clePrecedente_, m, c, n_)) desordre_ = true;
+        precedent_ = m;
+        clePrecedente_ = c;
+      }
+      if (c == 0) continue;
       mot_ = m;
-      cle_ = cleTri(m, n_);
+      cle_ = c;
       return;
     }
+    cle_ = epuise;
   }
 
  private:
@@ -100,6 +102,9 @@ class Bloc {
   std::optional<std::vector<int32_t>> ordre_;
   const char* mot_ = nullptr;
   uint64_t cle_ = epuise;
+  const char* precedent_ = nullptr;
+  uint64_t clePrecedente_ = 0;
+  bool desordre_ = false;
 };
 
 }  // namespace
@@ -111,11 +116,11 @@ class ConstructeurGraphe {
     ouverts_[0] = Ouvert{};
   }
 
-  // The next word, never before the one given last.
-  void ajouter(const char* mot, int n) {
-    int commun = 0;
-    while (commun < n && commun < longueur_ && precedent_[commun] == mot[commun]) ++commun;
-    if (commun == n && n == longueur_) return;  // the same word again
+  // The next word, with its sort number; never before the one given last.
+  void ajouter(const char* mot, int n, uint64_t cle) {
+    if (cle == clePrecedente_) return;  // the same word again
+    const int commun = std::min({std::countl_zero(cle ^ clePrecedente_) / 5, n, longueur_});
+    clePrecedente_ = cle;
     fermer(commun);
     for (int k = commun; k < n; ++k) {
       Ouvert& o = ouverts_[k];
@@ -125,7 +130,6 @@ class ConstructeurGraphe {
       ouverts_[k + 1].nombre = 0;
     }
     ouverts_[n].masque |= GrapheMots::fin;
-    std::copy(mot, mot + n, precedent_.begin());
     longueur_ = n;
   }
 
@@ -165,6 +169,14 @@ class ConstructeurGraphe {
 
   // The node equal to `o`, made now if there is none yet.
   uint32_t enregistrer(const Ouvert& o) {
+    // Most words start no longer word: their last node is always the same one.
+    if (o.nombre == 0 && feuille_ != aucun) return feuille_;
+    const uint32_t id = chercherOuFaire(o);
+    if (o.nombre == 0) feuille_ = id;
+    return id;
+  }
+
+  uint32_t chercherOuFaire(const Ouvert& o) {
     std::size_t i = place(melange(o.masque, o.enfants.data(), o.nombre));
     for (; table_[i] != aucun; i = (i + 1) & (table_.size() - 1)) {
       const GrapheMots::Noeud& n = noeuds_[table_[i]];
@@ -203,24 +215,42 @@ class ConstructeurGraphe {
   std::vector<uint32_t> aretes_;
   std::vector<uint32_t> table_;  // the nodes made, by their letters and edges
   std::array<Ouvert, longueurMax + 1> ouverts_;
-  std::array<char, longueurMax> precedent_{};
+  uint64_t clePrecedente_ = 0;
   int longueur_ = 0;
+  uint32_t feuille_ = aucun;  // the node that ends a word and leads nowhere
 };
 
 GrapheMots::GrapheMots(const Dico& dico) {
-  std::vector<Bloc> blocs;
-  blocs.reserve(longueurMax - 1);
-  for (int n = 2; n <= longueurMax; ++n) blocs.emplace_back(dico, n);
-  ConstructeurGraphe c(*this);
+  std::array<bool, longueurMax + 1> parRecherche{};
   for (;;) {
-    Bloc* premier = nullptr;
-    for (Bloc& b : blocs)
-      if (premier == nullptr || b.cle() < premier->cle()) premier = &b;
-    if (premier->cle() == Bloc::epuise) break;
-    c.ajouter(premier->mot(), premier->longueur());
-    premier->avancer();
+    std::vector<Bloc> blocs;
+    blocs.reserve(longueurMax - 1);
+    // Each block's next sort number, its block in the four low bits, which
+    // sort numbers leave free: the smallest number is the next word.
+    std::array<uint64_t, longueurMax - 1> cles;
+    for (int n = 2; n <= longueurMax; ++n) {
+      blocs.emplace_back(dico, n, parRecherche[n]);
+      cles[n - 2] = (blocs.back().cle() & ~uint64_t{15}) | static_cast<uint64_t>(n - 2);
+    }
+    ConstructeurGraphe c(*this);
+    for (;;) {
+      uint64_t plusPetite = cles[0];
+      for (std::size_t i = 1; i < cles.size(); ++i) plusPetite = std::min(plusPetite, cles[i]);
+      const auto premier = static_cast<std::size_t>(plusPetite & 15);
+      Bloc& b = blocs[premier];
+      if (b.cle() == epuise) break;
+      c.ajouter(b.mot(), b.longueur(), b.cle());
+      b.avancer();
+      cles[premier] = (b.cle() & ~uint64_t{15}) | premier;
+    }
+    bool relire = false;
+    for (const Bloc& b : blocs)
+      if (b.desordre()) relire = parRecherche[b.longueur()] = true;
+    if (!relire) {
+      c.terminer();
+      return;
+    }
   }
-  c.terminer();
 }
 
 std::shared_ptr<const GrapheMots> GrapheMots::vide() {
