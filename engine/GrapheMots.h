@@ -54,6 +54,18 @@ class GrapheMots {
     return aretes_[n.premiere_ + compter(n.masque_ & ((uint32_t{1} << c) - 1))];
   }
 
+  // Calls f(c, node) for each letter c (0 = A) of `filtre` that leads on from
+  // n, in alphabetical order, with the node it leads to: the edges of a node
+  // follow one another, so no count of bits is needed.
+  template <class F>
+  void pourChaqueSuite(Noeud n, uint32_t filtre, F&& f) const {
+    const Noeud* arete = aretes_.data() + n.premiere_;
+    for (uint32_t m = n.suites(); m != 0; m &= m - 1, ++arete) {
+      const auto c = static_cast<uint32_t>(std::countr_zero(m));
+      if (filtre >> c & 1) f(c, *arete);
+    }
+  }
+
   // Whether the `longueur` letters at `mot` are a word of the graph.
   bool contient(const char* mot, int longueur) const;
 

@@ -490,10 +490,8 @@ class Rapide {
       GrapheMots::Noeud n = graphe_.racine();
       for (int k = s; k < 0 && !n.impasse(); ++k) n = graphe_.suivant(n, lettres[k + decalage]);
       auto& m = axe.masques[s + decalage];
-      for (uint32_t choix = n.suites() & utiles_; choix != 0; choix &= choix - 1) {
-        const auto c = static_cast<uint32_t>(std::countr_zero(choix));
+      graphe_.pourChaqueSuite(n, utiles_, [&](uint32_t c, GrapheMots::Noeud suite) {
         const uint32_t bit = uint32_t{1} << c;
-        GrapheMots::Noeud suite = graphe_.suivant(n, c);
         int longueur = 1 - s;
         if (longueur >= 2 && suite.finDeMot()) m[longueur] |= bit;
         for (int k = 1; k <= axe.kfin && longueur < L_; ++k) {
@@ -502,18 +500,16 @@ class Rapide {
           ++longueur;
           if (suite.finDeMot()) m[longueur] |= bit;
         }
-      }
+      });
     }
     // Backwards: a word read from its end e >= 0 back to its start: the letters
     // e..1 lead to a node, then the cell's letter, then the letters -1, -2, ...
     // each reach the start of a word where the walk meets an end of word.
-    for (int e = 0; e <= axe.kfin && e < L_; ++e) {
+    for (int e = axe.kdeb < 0 ? 0 : 1; e <= axe.kfin && e < L_; ++e) {  // a word has two letters
       GrapheMots::Noeud n = graphe_.racine();
       for (int k = e; k > 0 && !n.impasse(); --k) n = graphe_.suivant(n, lettres[k + decalage]);
-      for (uint32_t choix = n.suites() & utiles_; choix != 0; choix &= choix - 1) {
-        const auto c = static_cast<uint32_t>(std::countr_zero(choix));
+      graphe_.pourChaqueSuite(n, utiles_, [&](uint32_t c, GrapheMots::Noeud suite) {
         const uint32_t bit = uint32_t{1} << c;
-        GrapheMots::Noeud suite = graphe_.suivant(n, c);
         int longueur = e + 1;
         if (longueur >= 2 && suite.finDeMot()) axe.masques[decalage][longueur] |= bit;
         for (int k = -1; k >= axe.kdeb && longueur < L_; --k) {
@@ -522,7 +518,7 @@ class Rapide {
           ++longueur;
           if (suite.finDeMot()) axe.masques[k + decalage][longueur] |= bit;
         }
-      }
+      });
     }
     for (int s = axe.kdeb; s <= derniereDebut; ++s) {
       uint32_t tous = 0;
