@@ -59,10 +59,10 @@ class GrapheMots {
   // follow one another, so no count of bits is needed.
   template <class F>
   void pourChaqueSuite(Noeud n, uint32_t filtre, F&& f) const {
-    const Noeud* arete = aretes_.data() + n.premiere_;
+    std::size_t arete = n.premiere_;
     for (uint32_t m = n.suites(); m != 0; m &= m - 1, ++arete) {
       const auto c = static_cast<uint32_t>(std::countr_zero(m));
-      if (filtre >> c & 1) f(c, *arete);
+      if (filtre >> c & 1) f(c, aretes_[arete]);
     }
   }
 
