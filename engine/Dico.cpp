@@ -1,7 +1,7 @@
 #include "Dico.h"
 
 #include <algorithm>
-#include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -11,21 +11,14 @@
 
 namespace irvad {
 
-namespace {
-uint64_t nouvelleVersion() {
-  static std::atomic<uint64_t> derniere{0};
-  return ++derniere;
-}
-}  // namespace
-
-Dico::Dico() : texte(totalLettres + 1, 0), version_(nouvelleVersion()) {
+Dico::Dico() : texte(totalLettres + 1, 0), graphe_(GrapheMots::vide()) {
   debuts[0] = 0;
   for (int i = 1; i < 9; ++i) debuts[i] = debuts[i - 1] + tailles[i - 1];
 }
 
 Dico::Resultat Dico::charger(const std::string& chemin, Ecran* ecran) {
-  version_ = nouvelleVersion();
   std::fill(texte.begin(), texte.end(), 0);
+  graphe_ = GrapheMots::vide();
   if (ecran) ecran->dicoOuvrir(totalLettres);
   // A folder, a device or a named pipe of that name is refused at once, as
   // a list that cannot be read.
@@ -63,6 +56,7 @@ Dico::Resultat Dico::charger(const std::string& chemin, Ecran* ecran) {
       // Keep what was read, up to the end of this block only.
       const int32_t fin = std::min(debuts[l - 2] + 3 * valeursLues, totalLettres);
       std::copy(lettres.begin(), lettres.begin() + fin, texte.begin());
+      graphe_ = std::make_shared<const GrapheMots>(*this);
       if (ecran) ecran->dicoStatut(textes::dicoErreurLecture);
       return Resultat::ErreurLecture;
     }
@@ -70,6 +64,7 @@ Dico::Resultat Dico::charger(const std::string& chemin, Ecran* ecran) {
   }
   std::copy(lettres.begin(), lettres.begin() + totalLettres, texte.begin());
   texte[totalLettres] = 0;
+  graphe_ = std::make_shared<const GrapheMots>(*this);
   if (ecran) ecran->dicoFermer();
   return Resultat::Ok;
 }

@@ -3,8 +3,11 @@
 // fixed-length words per length, each block sorted, looked up by halving.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "GrapheMots.h"
 
 namespace irvad {
 
@@ -35,16 +38,17 @@ class Dico {
   int32_t nombreMots(int longueur) const { return tailles[longueur - 2] / longueur; }
   const char* mot(int longueur, int32_t k) const { return texte.data() + debut(longueur) + k * longueur; }
 
-  // A number that changes with every load and differs from one list object to
-  // another: what is built from the list (the computer player's index) is
-  // checked against it. Loading is the only way the letters change.
-  uint64_t version() const { return version_; }
+  // The words as a graph (GrapheMots.h), made by each load from the letters
+  // then in place, and shared by every copy of this list. Only a load changes
+  // the letters.
+  const GrapheMots& graphe() const { return *graphe_; }
+  const std::shared_ptr<const GrapheMots>& graphePartage() const { return graphe_; }
 
   std::array<int32_t, 9> debuts{};
   std::vector<char> texte;  // totalLettres letters and one zero byte
 
  private:
-  uint64_t version_ = 0;
+  std::shared_ptr<const GrapheMots> graphe_;
 };
 
 // The folder of the running program (its real path, links resolved), ending

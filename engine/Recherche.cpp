@@ -6,9 +6,12 @@
 // - A trial on an empty cell looks, along each axis, at the letters around the
 //   cell; only its own letter changes from one trial to the next. For each start
 //   and length of a word through the cell, the letters that complete a word of
-//   the list (read either way) are one bit mask, taken from an index of the list
-//   by "word with one letter missing". A trial is then a walk over these masks,
-//   and a letter absent from every mask of a cell is not tried there at all.
+//   the list (read either way) are one bit mask, read from the list's graph of
+//   words (GrapheMots): the letters before the cell lead to a node, and from
+//   each letter that goes on there one walk along the letters after the cell
+//   finds the words of every length from that start at once. A trial is then a
+//   walk over these masks, and a letter absent from every mask of a cell is not
+//   tried there at all.
 // - An axis whose two neighbours are empty holds no word and costs nothing.
 // - A move is a trial on the destination with the source emptied. The source
 //   changes an axis only when it lies in that axis's run of letters: the run then
@@ -19,8 +22,9 @@
 //   whose key can still enter the list.
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <bit>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include "Recherche.h"
@@ -32,133 +36,6 @@ namespace {
 
 constexpr int longueurMax = 9;
 constexpr int decalage = longueurMax - 1;  // offsets -8..8 stored at 0..16
-
-// ---------------------------------------------------------------- the index
-
-// Words with one letter missing: for a length n, the place i of the missing
-// letter and the n - 1 other letters, the mask of the letters (bit 0 = A) that
-// make a word of the list. Only the lengths whose block is sorted can be read
-// this way: there the list's search by halving finds exactly the words it holds.
-class IndexTrous {
- public:
-  // Whether `dico` holds the list this index was built from: the same load, or
-  // another load of the same letters (another game object, the same file).
-  bool pour(const Dico& dico) {
-    if (!construit_) return false;
-    if (dico.version() == version_) return true;
-    if (source_.size() != dico.texte.size() || std::memcmp(source_.data(), dico.texte.data(), source_.size()) != 0)
-      return false;
-    version_ = dico.version();
-    return true;
-  }
-
-  void construire(const Dico& dico) {
-    source_ = dico.texte;
-    version_ = dico.version();
-    construit_ = true;
-    // At most one entry per letter of the list; the table stays at most 5/8 full.
-    std::size_t places = 0;
-    for (int n = 2; n <= longueurMax; ++n) places += static_cast<std::size_t>(dico.nombreMots(n)) * n;
-    std::size_t capacite = 1;
-    while (capacite * 5 < places * 8) capacite <<= 1;
-    bits_ = 0;
-    while ((std::size_t{1} << bits_) < capacite) ++bits_;
-    cles_.assign(capacite, 0);
-    masques_.assign(capacite, 0);
-    bitsFiltre_ = bits_ + 2;
-    filtre_.assign((std::size_t{1} << bitsFiltre_) / 64, 0);
-    for (int n = 2; n <= longueurMax; ++n) {
-      trie_[n] = blocTrie(dico, n);
-      if (!trie_[n]) continue;
-      for (int32_t k = 0; k < dico.nombreMots(n); ++k) {
-        const char* mot = dico.mot(n, k);
-        std::array<uint64_t, longueurMax> l{};
-        bool lettres = true;
-        for (int i = 0; i < n && lettres; ++i) {
-          lettres = mot[i] >= 'A' && mot[i] <= 'Z';
-          l[i] = static_cast<uint64_t>(mot[i] - 'A' + 1);
-        }
-        if (!lettres) continue;  // never matches a word read on the board
-        for (int trou = 0; trou < n; ++trou) {
-          uint64_t cle = entete(n, trou);
-          int place = 8;
-          for (int i = 0; i < n; ++i)
-            if (i != trou) {
-              cle |= l[i] << place;
-              place += 5;
-            }
-          ajouter(cle, uint32_t{1} << (l[trou] - 1));
-        }
-      }
-    }
-  }
-
-  bool utilisable(int n) const { return trie_[n]; }
-
-  static uint64_t entete(int n, int trou) { return static_cast<uint64_t>(n) | static_cast<uint64_t>(trou) << 4; }
-
-  uint32_t masque(uint64_t cle) const {
-    // Most patterns read on the board are in no word: a small table of bits,
-    // which stays in the cache, answers most of them without the big one.
-    const std::size_t f = filtre(cle);
-    if (!(filtre_[f / 64] >> (f % 64) & 1)) return 0;
-    std::size_t i = case_(cle);
-    while (cles_[i] != 0) {
-      if (cles_[i] == cle) return masques_[i];
-      i = (i + 1) & (cles_.size() - 1);
-    }
-    return 0;
-  }
-
- private:
-  std::size_t case_(uint64_t cle) const {
-    return static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15ULL) >> (64 - bits_));
-  }
-  std::size_t filtre(uint64_t cle) const {
-    return static_cast<std::size_t>((cle * 0xC2B2AE3D27D4EB4FULL) >> (64 - bitsFiltre_));
-  }
-  void ajouter(uint64_t cle, uint32_t bit) {
-    const std::size_t f = filtre(cle);
-    filtre_[f / 64] |= uint64_t{1} << (f % 64);
-    std::size_t i = case_(cle);
-    while (cles_[i] != 0 && cles_[i] != cle) i = (i + 1) & (cles_.size() - 1);
-    cles_[i] = cle;
-    masques_[i] |= bit;
-  }
-  // Sorted as the list's search compares: unsigned bytes, equal from a zero on.
-  static bool blocTrie(const Dico& dico, int n) {
-    for (int32_t k = 1; k < dico.nombreMots(n); ++k) {
-      const char* a = dico.mot(n, k - 1);
-      const char* b = dico.mot(n, k);
-      for (int i = 0; i < n; ++i) {
-        const auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
-        if (ca < cb || ca == 0) break;
-        if (ca > cb) return false;
-      }
-    }
-    return true;
-  }
-
-  std::vector<char> source_;
-  uint64_t version_ = 0;
-  bool construit_ = false;
-  std::array<bool, longueurMax + 1> trie_{};
-  int bits_ = 0;
-  std::vector<uint64_t> cles_;
-  std::vector<uint32_t> masques_;
-  int bitsFiltre_ = 0;
-  std::vector<uint64_t> filtre_;
-};
-
-// One index for the list in use, rebuilt when the list changes. The game runs
-// on one thread, so there is no lock.
-const IndexTrous* indexPour(const Dico& dico) {
-  static IndexTrous index;
-  if (!index.pour(dico)) index.construire(dico);
-  for (int n = 2; n <= longueurMax; ++n)
-    if (!index.utilisable(n)) return nullptr;
-  return &index;
-}
 
 // ---------------------------------------------------------------- one axis
 
@@ -266,15 +143,6 @@ struct Geometrie {
   }
 };
 
-const Geometrie& geometrie(const Plateau& p) {
-  static Geometrie g;
-  static bool construite = false;
-  if (!construite || !g.pour(p)) {
-    g.construire(p);
-    construite = true;
-  }
-  return g;
-}
 
 // The progress texts of the two phases, made once.
 const std::string& progression(bool deplacement, int k) {
@@ -385,9 +253,9 @@ using CheminsDesCases = std::array<Chemins, nbIndices>;
 // Declared in Jeu.h: it runs its trials on the engine's own board.
 class Rapide {
  public:
-  Rapide(Jeu& jeu, const IndexTrous& index, const Geometrie& geo, AxesDesCases& axes, CheminsDesCases& chemins)
-      : jeu_(jeu), p_(jeu.plateau), index_(index), geo_(geo), moi_(static_cast<int32_t>(jeu.joueurCourant) + 1),
-        axes_(axes), chemins_(chemins) {
+  Rapide(Jeu& jeu, const Geometrie& geo, AxesDesCases& axes, CheminsDesCases& chemins)
+      : jeu_(jeu), p_(jeu.plateau), graphe_(jeu.dico.graphe()), geo_(geo),
+        moi_(static_cast<int32_t>(jeu.joueurCourant) + 1), axes_(axes), chemins_(chemins) {
     L_ = std::min<int>(jeu.courant().tailleMax, longueurMax);
     bonusActif_ = jeu.tour > 1;
     for (int x = 0; x < tailleGrille; ++x)
@@ -400,6 +268,15 @@ class Rapide {
         g_.valeur[i] = c.valeur;
       }
     for (int32_t l = 0; l <= 26; ++l) poids_[l] = l == 0 ? 0 : p_.poidsDe(l + 64);
+    // The letters the player can put on a cell: those of its stock and, for
+    // the moves, those of its tokens that can pay a step. The masks hold no other.
+    const joueur& j = jeu.courant();
+    for (int32_t l = 1; l <= 26; ++l)
+      if (j.lettres[l] > 0) utiles_ |= uint32_t{1} << (l - 1);
+    if (jeu.tour >= 2 && j.deplacements)
+      for (int i = 0; i < nbIndices; ++i)
+        if (geo_.valide[i] && g_.proprietaire[i] == moi_ && g_.valeur[i] >= 1 && g_.lettre[i] != 0)
+          utiles_ |= uint32_t{1} << (g_.lettre[i] - 1);
   }
 
   Recherche chercher() {
@@ -576,7 +453,7 @@ class Rapide {
 
   // One axis of an empty cell: its run, prefix counts and masks.
   void preparer(Axe& axe, int centre, int a) {
-    std::array<int32_t, 2 * longueurMax> lettres{};
+    std::array<uint32_t, 2 * longueurMax> lettres{};  // 0 = A
     axe.kdeb = 0;
     for (int c = geo_.arriere[centre][a]; axe.kdeb - 1 >= 1 - L_ && c >= 0 && g_.lettre[c] != 0;
          c = geo_.arriere[c][a]) {
@@ -600,36 +477,57 @@ class Rapide {
       const int i = axe.cellule[k + decalage];
       int32_t pris = 0, poids = 0;
       if (k != 0) {
-        lettres[k + decalage] = g_.lettre[i];
+        lettres[k + decalage] = static_cast<uint32_t>(g_.lettre[i] - 1);
         pris = g_.valeur[i] != 0 && g_.proprietaire[i] != moi_ ? 1 : 0;
         poids = poids_[g_.lettre[i]];
       }
       axe.pris[k + decalage + 1] = axe.pris[k + decalage] + pris;
       axe.poids[k + decalage + 1] = axe.poids[k + decalage] + poids;
     }
-    for (int s = axe.kdeb; s <= std::min(axe.kfin - 1, 0); ++s) {
+    const int derniereDebut = std::min(axe.kfin - 1, 0);
+    for (int s = axe.kdeb; s <= derniereDebut; ++s) axe.masques[s + decalage].fill(0);
+    // Forwards: the letters from a start s up to the cell lead to a node; from
+    // there each letter of the cell, then the letters after it, one by one,
+    // reach an end of word for each length from s that makes a word.
+    for (int s = axe.kdeb; s <= derniereDebut; ++s) {
+      GrapheMots::Noeud n = graphe_.racine();
+      for (int k = s; k < 0 && !n.impasse(); ++k) n = graphe_.suivant(n, lettres[k + decalage]);
       auto& m = axe.masques[s + decalage];
-      axe.parDebut[s + decalage] = 0;
-      const int lmin = std::max(2, 1 - s);
-      for (int n = std::min(L_, axe.kfin - s + 1); n >= lmin; --n) {
-        // Forwards the cell is letter -s of the word, backwards letter n - 1 + s.
-        uint64_t avant = IndexTrous::entete(n, -s), arriere = IndexTrous::entete(n, n - 1 + s);
-        int place = 8;
-        for (int k = s; k <= s + n - 1; ++k)
-          if (k != 0) {
-            avant |= static_cast<uint64_t>(lettres[k + decalage]) << place;
-            place += 5;
-          }
-        place = 8;
-        for (int k = s + n - 1; k >= s; --k)
-          if (k != 0) {
-            arriere |= static_cast<uint64_t>(lettres[k + decalage]) << place;
-            place += 5;
-          }
-        m[n] = index_.masque(avant) | index_.masque(arriere);
-        axe.parDebut[s + decalage] |= m[n];
-        axe.tous |= m[n];
-      }
+      graphe_.pourChaqueSuite(n, utiles_, [&](uint32_t c, GrapheMots::Noeud suite) {
+        const uint32_t bit = uint32_t{1} << c;
+        int longueur = 1 - s;
+        if (longueur >= 2 && suite.finDeMot()) m[longueur] |= bit;
+        for (int k = 1; k <= axe.kfin && longueur < L_; ++k) {
+          suite = graphe_.suivant(suite, lettres[k + decalage]);
+          if (suite.impasse()) break;
+          ++longueur;
+          if (suite.finDeMot()) m[longueur] |= bit;
+        }
+      });
+    }
+    // Backwards: a word read from its end e >= 0 back to its start: the letters
+    // e..1 lead to a node, then the cell's letter, then the letters -1, -2, ...
+    // each reach the start of a word where the walk meets an end of word.
+    for (int e = axe.kdeb < 0 ? 0 : 1; e <= axe.kfin && e < L_; ++e) {  // a word has two letters
+      GrapheMots::Noeud n = graphe_.racine();
+      for (int k = e; k > 0 && !n.impasse(); --k) n = graphe_.suivant(n, lettres[k + decalage]);
+      graphe_.pourChaqueSuite(n, utiles_, [&](uint32_t c, GrapheMots::Noeud suite) {
+        const uint32_t bit = uint32_t{1} << c;
+        int longueur = e + 1;
+        if (longueur >= 2 && suite.finDeMot()) axe.masques[decalage][longueur] |= bit;
+        for (int k = -1; k >= axe.kdeb && longueur < L_; --k) {
+          suite = graphe_.suivant(suite, lettres[k + decalage]);
+          if (suite.impasse()) break;
+          ++longueur;
+          if (suite.finDeMot()) axe.masques[k + decalage][longueur] |= bit;
+        }
+      });
+    }
+    for (int s = axe.kdeb; s <= derniereDebut; ++s) {
+      uint32_t tous = 0;
+      for (uint32_t m : axe.masques[s + decalage]) tous |= m;
+      axe.parDebut[s + decalage] = tous;
+      axe.tous |= tous;
     }
   }
 
@@ -664,11 +562,12 @@ class Rapide {
 
   Jeu& jeu_;
   Plateau& p_;
-  const IndexTrous& index_;
+  const GrapheMots& graphe_;
   const Geometrie& geo_;
   const int32_t moi_;
   int L_ = 0;
   bool bonusActif_ = false;
+  uint32_t utiles_ = 0;
   std::array<int32_t, 27> poids_{};
   Grille g_;
   AxesDesCases& axes_;
@@ -699,14 +598,23 @@ bool plateauSain(const Plateau& p, const Geometrie& geo) {
 }  // namespace
 
 Recherche rapide(Jeu& jeu) {
-  const IndexTrous* index = indexPour(jeu.dico);
-  const Geometrie& geo = geometrie(jeu.plateau);
-  if (index == nullptr || !plateauSain(jeu.plateau, geo)) return simple(jeu);
-  // The axes and path searches of every cell, some 300 KB: one store, reused
-  // by every search.
-  static AxesDesCases axes;
-  static CheminsDesCases chemins;
-  Rapide r(jeu, *index, geo, axes, chemins);
+  // The geometry, the axes and path searches of every cell, some 350 KB: one
+  // store per thread that searches, reused by each of its searches.
+  struct Memoire {
+    Geometrie geo;
+    bool geoLue = false;
+    AxesDesCases axes;
+    CheminsDesCases chemins;
+  };
+  thread_local std::unique_ptr<Memoire> memoire;
+  if (!memoire) memoire = std::make_unique<Memoire>();
+  Memoire& m = *memoire;
+  if (!m.geoLue || !m.geo.pour(jeu.plateau)) {
+    m.geo.construire(jeu.plateau);
+    m.geoLue = true;
+  }
+  if (!plateauSain(jeu.plateau, m.geo)) return simple(jeu);
+  Rapide r(jeu, m.geo, m.axes, m.chemins);
   return r.chercher();
 }
 

@@ -1,9 +1,11 @@
 // The word list: its file format, the lookup at both ends of every block,
-// the loading dialog's steps and the two failures.
+// the loading dialog's steps, the two failures, and the graph of its words,
+// which reads exactly the words the lookup finds.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "DicoEcriture.h"
@@ -36,6 +38,22 @@ Liste liste() {
 }
 
 void couper(const std::string& chemin, std::uintmax_t taille) { std::filesystem::resize_file(chemin, taille); }
+
+// The first word of letters on which the graph and the lookup disagree, or "":
+// every word of the blocks, and each with one letter changed (mostly no word).
+std::string desaccordGraphe(const Dico& dico) {
+  for (int L = 2; L <= 9; ++L)
+    for (int32_t k = 0; k < dico.nombreMots(L); ++k) {
+      std::string m(dico.mot(L, k), static_cast<std::size_t>(L));
+      if (std::any_of(m.begin(), m.end(), [](char c) { return c < 'A' || c > 'Z'; })) continue;
+      for (int essai = 0; essai < 2; ++essai) {
+        if (dico.graphe().contient(m.c_str(), L) != dico.contient(m.c_str(), L)) return m;
+        char& c = m[static_cast<std::size_t>(k % L)];
+        c = static_cast<char>('A' + (c - 'A' + 1) % 26);
+      }
+    }
+  return {};
+}
 
 TEST(Dico, LeFichierALaTailleEtLesDecalagesDesBlocs) {
   const Liste l = liste();
@@ -75,6 +93,8 @@ TEST(Dico, LesPremiersEtDerniersMotsDeChaqueBlocSontTrouves) {
   EXPECT_EQ(dico.texte[Dico::totalLettres], 0);
   for (const auto& m : {"EU", "ABC", "AIMER", "MAISON", "ZOUAVE", "ARBRE", "ZEBU", "ABACA", "ZYEUTERAI"})
     EXPECT_TRUE(dico.contient(m, static_cast<int>(std::strlen(m)))) << m;
+  EXPECT_EQ(desaccordGraphe(dico), "");
+  EXPECT_FALSE(dico.graphe().contient("AIME", 4));
 }
 
 TEST(Dico, UneSuiteAbsenteOuDUneAutreLongueurNEstPasUnMot) {
@@ -133,6 +153,35 @@ TEST(Dico, UnFichierCoupeDansLeBlocDeNeufLettresGardeLesAutresLongueurs) {
   EXPECT_EQ(std::string(dico.mot(9, 0), 9), l.listes[7].front());
   EXPECT_EQ(dico.texte[Dico::totalLettres - 1], 0);
   EXPECT_FALSE(dico.contient(l.listes[7].back().c_str(), 9));
+  EXPECT_EQ(desaccordGraphe(dico), "");
+}
+
+// A block out of order (one value damaged in the middle of the 6-letter block)
+// hides from the lookup the words above the damage; the graph hides them too.
+// Copies of a list share its graph; a new load makes another one.
+TEST(Dico, LeGrapheLitLesMotsQueLaRechercheTrouveMemeDansUnBlocEnDesordre) {
+  const Liste l = liste();
+  const int32_t milieu = (static_cast<int32_t>(l.listes[4].size()) - 1) / 2;  // the first word the lookup reads
+  {
+    std::fstream f(l.chemin, std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(31352 + 2 * (milieu * 6 / 3));
+    const unsigned char zzz[2] = {17575 & 0xFF, 17575 >> 8};
+    f.write(reinterpret_cast<const char*>(zzz), 2);
+  }
+  Dico dico;
+  ASSERT_EQ(dico.charger(l.chemin, nullptr), Dico::Resultat::Ok);
+  const std::string cache = l.listes[4][static_cast<std::size_t>(milieu) + 1];
+  EXPECT_FALSE(dico.contient(cache.c_str(), 6)) << cache;
+  EXPECT_FALSE(dico.graphe().contient(cache.c_str(), 6)) << cache;
+  EXPECT_TRUE(dico.graphe().contient(l.listes[4].front().c_str(), 6));
+  EXPECT_EQ(desaccordGraphe(dico), "");
+
+  const Dico copie = dico;
+  EXPECT_EQ(copie.graphePartage(), dico.graphePartage());
+  ASSERT_EQ(dico.charger(liste().chemin, nullptr), Dico::Resultat::Ok);
+  EXPECT_NE(copie.graphePartage(), dico.graphePartage());
+  EXPECT_TRUE(dico.graphe().contient(cache.c_str(), 6));
+  EXPECT_FALSE(copie.graphe().contient(cache.c_str(), 6));
 }
 
 TEST(Dico, UneCoupureAChaqueLimiteDeBlocEstUneErreurDeLecture) {

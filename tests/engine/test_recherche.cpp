@@ -1,7 +1,8 @@
 // The computer player's fast search against the plain one, with the real word
 // list: on the saved positions of bench/corpus and along whole seeded games,
 // the same plays in the same order with the same keys, the same board and memo
-// left behind, hence the same draw and the same play.
+// left behind, hence the same draw and the same play. The graph of words that
+// the fast search reads holds exactly the real list's words.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -143,6 +144,25 @@ std::vector<std::filesystem::path> positions() {
   return r;
 }
 
+TEST_F(RechercheRapide, LeGrapheLitExactementLesMotsDeLaListe) {
+  test::EcranEnregistreur ecran;
+  Jeu jeu{ecran};
+  preparer(jeu);
+  const GrapheMots& g = jeu.dico.graphe();
+  int32_t mots = 0;
+  for (int L = 2; L <= 9; ++L)
+    for (int32_t k = 0; k < jeu.dico.nombreMots(L); ++k, ++mots) {
+      std::string m(jeu.dico.mot(L, k), static_cast<std::size_t>(L));
+      ASSERT_TRUE(g.contient(m.c_str(), L)) << m;
+      // Each letter in turn changed: words and not words alike.
+      char& c = m[static_cast<std::size_t>(k % L)];
+      c = static_cast<char>('A' + (c - 'A' + 1 + k % 25) % 26);
+      ASSERT_EQ(g.contient(m.c_str(), L), jeu.dico.contient(m.c_str(), L)) << m;
+    }
+  EXPECT_EQ(mots, 154874);
+  EXPECT_LT(g.octets(), std::size_t{4} << 20);
+}
+
 TEST_F(RechercheRapide, MemesCoupsSurLesPositionsDuCorpus) {
   const auto fichiers = positions();
   ASSERT_GE(fichiers.size(), 20u) << "corpus incomplet dans " << IRVAD_CORPUS;
@@ -191,7 +211,7 @@ TEST_F(RechercheRapide, MemesCoupsSurLesPositionsDuCorpus) {
 TEST_F(RechercheRapide, MemesPartiesDuDebutALaFin) {
   std::mt19937 reglages(20260407);
   for (const uint32_t n : {2u, 3u, 6u})
-    for (uint32_t graine = 1; graine <= 3; ++graine) {
+    for (uint32_t graine = 1; graine <= 4; ++graine) {
       test::EcranEnregistreur er, es;
       Jeu rapide{er}, simple{es};
       preparer(rapide);
@@ -257,9 +277,9 @@ class RechercheListes : public ::testing::Test {
   }
 };
 
-// The index built from one list must not answer for the next one, loaded into
-// the same object; another object holding the same letters shares it.
-TEST_F(RechercheListes, LIndexSuitLaListeChargee) {
+// The graph built from one list must not answer for the next one, loaded into
+// the same object; another object loaded with the same letters finds the same plays.
+TEST_F(RechercheListes, LeGrapheSuitLaListeChargee) {
   const std::vector<std::string> premiers = {"CAR", "ARC", "RAT", "TA", "ES", "ART", "ETAT"};
   const std::vector<std::string> seconds = {"AU", "RUE", "ARE", "SUR", "TAS", "TE", "USE"};
   test::chargerMots(jeu.dico, premiers);
