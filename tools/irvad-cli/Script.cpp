@@ -5,6 +5,7 @@
 #include <cctype>
 #include <sstream>
 
+#include "Coherence.h"
 #include "TextePosition.h"
 
 namespace irvad {
@@ -211,6 +212,10 @@ class Script {
     if (c == "enregistrer") {
       if (!arite(m, 2)) return false;
       if (!partie_) return echec("aucune partie : commencer par nouvelle ou charger");
+      // A position set up by hand that breaks a rule of play would make a
+      // file that no load accepts.
+      if (const std::string faute = incoherence(jeu_.position()); !faute.empty())
+        return echec("position incohérente, non enregistrée : " + faute);
       if (!jeu_.enregistrerPartie(m[1])) return echec(cp1252::versUtf8(ecran_.statut));
       return true;
     }

@@ -73,15 +73,11 @@ void entete(const char* titre) {
   std::printf("%10s\n", "total");
 }
 
-// Writes through a temporary file, so that a failed run never leaves a
-// truncated list where a good one was.
+// The engine's writer replaces the file whole or not at all: a failed run
+// never leaves a truncated list where a good one was.
 int ecrire(const ListeMots& listes, const std::string& sortie) {
-  const std::string temporaire = sortie + ".tmp";
   std::string erreur;
-  if (!ecrireDico(listes, temporaire, erreur)) return echecMoteur(erreur);
-  std::error_code ec;
-  std::filesystem::rename(temporaire, sortie, ec);
-  if (ec) return echec("impossible de remplacer " + sortie + " : " + ec.message());
+  if (!ecrireDico(listes, sortie, erreur)) return echecMoteur(erreur);
   std::printf("%s : %zu octets\n", sortie.c_str(), tailleFichierDico);
   return 0;
 }
