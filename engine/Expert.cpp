@@ -1,18 +1,17 @@
-// The Expert computer player. It lists every play the rules allow it (the
-// same list as the hints), after harvesting its ripe tokens, and plays each
-// one out on a game of its own: its play, then the next players' turns as the
-// Standard computer plays them (their best replies), then its own and theirs
-// again for the most promising ones. The position reached is weighed by the
-// score gap, the letters left in stock, the tokens held and what they are
-// worth, a game's end by who wins it. Every try starts from the same seed, so
-// that the plays are compared on the same draws, and that seed is the one
+// The Expert computer player. It harvests its ripe tokens, lists every play
+// the rules allow it (the same list as the hints), and plays each one out on
+// a game of its own: its play, then the other players' turns as the Standard
+// computer plays them, that is their best replies; the twelve most promising
+// plays are then played out one round further, its own next turn included,
+// which is where its ripe tokens and its stock count. What a play-out reaches
+// is weighed by the score gap with the best of the others (the points the
+// replies take from its tokens, and the tokens they capture, are theirs),
+// and a game's end by who wins it. Every play-out starts from the same seed,
+// so that the plays are compared on the same draws, and that seed is the one
 // draw the Expert takes from the game's generator: a seed gives one game.
 #include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <cstring>
 #include <limits>
-#include <string>
 #include <vector>
 
 #include "Expert.h"
@@ -34,76 +33,26 @@ Jeu& Jeu::bac() const {
 
 namespace {
 
-struct Reglages {
-  int tours = 1;           // turns played out after each play in the first pass
-  std::size_t largeur = 12;  // plays kept for the second pass
-  int toursProfonds = 3;   // turns played out after each of them
-  double fin = 60;         // a game won (lost) at the end of a try
-  double stock = 0;        // each letter in stock, against the leading opponent's
-  double jetons = 0;       // each token on the board, idem
-  double valeur = 0;       // each unit of value of the tokens, idem
-  int recolte = 0;         // 0: every ripe token; 1: only those left with some value
-};
-
-Reglages lireReglages() {
-  Reglages r;
-  const char* e = std::getenv("IRVAD_EXPERT");
-  if (e == nullptr) return r;
-  std::string s = e;
-  std::size_t i = 0;
-  while (i < s.size()) {
-    std::size_t fin = s.find(',', i);
-    if (fin == std::string::npos) fin = s.size();
-    const std::string paire = s.substr(i, fin - i);
-    const std::size_t egal = paire.find('=');
-    if (egal != std::string::npos) {
-      const std::string k = paire.substr(0, egal);
-      const double v = std::atof(paire.substr(egal + 1).c_str());
-      if (k == "tours") r.tours = static_cast<int>(v);
-      if (k == "largeur") r.largeur = static_cast<std::size_t>(v);
-      if (k == "profond") r.toursProfonds = static_cast<int>(v);
-      if (k == "fin") r.fin = v;
-      if (k == "stock") r.stock = v;
-      if (k == "jetons") r.jetons = v;
-      if (k == "valeur") r.valeur = v;
-      if (k == "recolte") r.recolte = static_cast<int>(v);
-    }
-    i = fin + 1;
-  }
-  return r;
-}
-
-const Reglages& reglages() {
-  static const Reglages r = lireReglages();
-  return r;
-}
+// Plays kept for the second, longer play-out.
+constexpr std::size_t retenus = 12;
+// A game won or lost at the end of a play-out, in points.
+constexpr double partieFinie = 60;
+// Each cell taken while the Expert is ahead: the game ends when the board is
+// full, and a leader would rather fill it than move tokens to and fro.
+constexpr double caseOccupee = 2;
 
 // The position as seen by player `moi`: the score gap with the best of the
 // others, and at a game's end who won it.
-double valeurPosition(const Position& q, uint32_t moi, const Reglages& r) {
+double valeurPosition(const Position& q, uint32_t moi) {
   const uint32_t n = std::min<uint32_t>(q.nbJoueurs, nbJoueursMax);
   uint32_t rival = moi;
   for (uint32_t i = 0; i < n; ++i)
     if (i != moi && (rival == moi || q.joueurs[i].score > q.joueurs[rival].score)) rival = i;
   if (rival == moi) return 0;
   const int32_t mien = q.joueurs[moi].score, sien = q.joueurs[rival].score;
-  double v = mien - sien;
-  if (!q.enCours) return v + (mien > sien ? r.fin : mien < sien ? -r.fin : 0);
-  v += r.stock * (q.joueurs[moi].lettres[0] - q.joueurs[rival].lettres[0]);
-  int32_t jetons = 0, valeur = 0;
-  const int32_t a = static_cast<int32_t>(moi) + 1, b = static_cast<int32_t>(rival) + 1;
-  for (int x = 0; x < tailleGrille; ++x)
-    for (int y = q.plateau.ligneMin[x]; y <= q.plateau.ligneMax[x]; ++y) {
-      const cellule& c = q.plateau.cases[x][y];
-      if (c.proprietaire == a) {
-        ++jetons;
-        valeur += c.valeur;
-      } else if (c.proprietaire == b) {
-        --jetons;
-        valeur -= c.valeur;
-      }
-    }
-  return v + r.jetons * jetons + r.valeur * valeur;
+  const double v = mien - sien;
+  if (!q.enCours) return v + (mien > sien ? partieFinie : mien < sien ? -partieFinie : 0);
+  return v + (mien > sien ? caseOccupee * (nbCases - q.plateau.casesLibres) : 0);
 }
 
 // A play tried: where it starts (after the harvest) and what it came to.
@@ -115,15 +64,14 @@ struct Essai {
 
 // Plays `coup` from `depart`, then `tours` more turns as the Standard
 // computer plays them, and weighs what is reached.
-double essayer(Jeu& b, const Position& depart, const Conseil& coup, int tours, uint32_t graine, uint32_t moi,
-               const Reglages& r) {
+double essayer(Jeu& b, const Position& depart, const Conseil& coup, uint32_t tours, uint32_t graine, uint32_t moi) {
   if (!b.installer(depart)) return -std::numeric_limits<double>::infinity();
   const bool joue = coup.deplacement ? static_cast<bool>(b.deplacer(coup.xs, coup.ys, coup.x, coup.y))
                                      : b.prendre(coup.lettre) && b.poser(coup.x, coup.y);
   if (!joue) return -std::numeric_limits<double>::infinity();
   b.graine(graine);
-  for (int k = 0; k < tours && b.position().enCours; ++k) b.tourAutomate();
-  return valeurPosition(b.position(), moi, r);
+  for (uint32_t k = 0; k < tours && b.position().enCours; ++k) b.tourAutomate();
+  return valeurPosition(b.position(), moi);
 }
 
 }  // namespace
@@ -164,7 +112,6 @@ void Jeu::jouerExpert() {
     poserLettre(courant().sommetX, courant().sommetY, l);
     return;
   }
-  const Reglages& r = reglages();
   const uint32_t tirage = tirer();
   const uint32_t moi = joueurCourant;
   const int32_t proprietaire = static_cast<int32_t>(moi) + 1;
@@ -183,7 +130,6 @@ void Jeu::jouerExpert() {
     for (int y = plateau.ligneMin[x]; y <= plateau.ligneMax[x]; ++y) {
       const cellule& c = plateau.cases[x][y];
       if (c.proprietaire != proprietaire || c.lettre == 0 || c.valeur < plateau.poidsDe(c.lettre)) continue;
-      if (r.recolte == 1 && c.valeur == plateau.poidsDe(c.lettre)) continue;
       recoltes.emplace_back(x, y);
     }
   Position recolte = avant;
@@ -226,9 +172,10 @@ void Jeu::jouerExpert() {
     }
   }
 
-  // First pass: every play and the turns that follow it; second pass: the
-  // best of them further on.
-  for (Essai& e : essais) e.valeur = essayer(b, departs[e.depart], e.coup, r.tours, tirage, moi, r);
+  // First pass: every play and the other players' turns after it; second
+  // pass: the best of them one round further on.
+  const uint32_t autres = nbJoueurs - 1;
+  for (Essai& e : essais) e.valeur = essayer(b, departs[e.depart], e.coup, autres, tirage, moi);
   std::vector<std::size_t> ordre(essais.size());
   for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
   auto meilleur = [&](std::size_t a, std::size_t c) {
@@ -237,23 +184,21 @@ void Jeu::jouerExpert() {
     return a < c;
   };
   std::stable_sort(ordre.begin(), ordre.end(), meilleur);
-  if (r.toursProfonds > r.tours && r.largeur > 0) {
-    const std::size_t n = std::min(r.largeur, ordre.size());
-    for (std::size_t i = 0; i < n; ++i) {
-      Essai& e = essais[ordre[i]];
-      e.valeur = essayer(b, departs[e.depart], e.coup, r.toursProfonds, tirage, moi, r);
-    }
-    std::stable_sort(ordre.begin(), ordre.begin() + static_cast<std::ptrdiff_t>(n), meilleur);
+  const std::size_t n = std::min(retenus, ordre.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    Essai& e = essais[ordre[i]];
+    e.valeur = essayer(b, departs[e.depart], e.coup, autres + nbJoueurs, tirage, moi);
   }
+  std::stable_sort(ordre.begin(), ordre.begin() + static_cast<std::ptrdiff_t>(n), meilleur);
 
   // The harvest, then the play, or a pass: when nothing forms a word, or when
   // passing ends the game with the Expert ahead (once the stocks run out,
   // tokens could move to and fro for ever).
-  bool passe = ordre.empty();
+  bool passe = ordre.empty() || essais[ordre[0]].valeur == -std::numeric_limits<double>::infinity();
   if (!passe && b.installer(recolte) && b.passer()) {
     b.graine(tirage);
-    for (int k = 0; k < r.tours && b.position().enCours; ++k) b.tourAutomate();
-    passe = !b.position().enCours && valeurPosition(b.position(), moi, r) > 0;
+    for (uint32_t k = 0; k < autres && b.position().enCours; ++k) b.tourAutomate();
+    passe = !b.position().enCours && valeurPosition(b.position(), moi) > 0;
   }
   const Conseil* choix = passe ? nullptr : &essais[ordre[0]].coup;
   plateau.essai = true;

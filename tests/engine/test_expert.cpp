@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,8 +51,10 @@ class ExpertParties : public ::testing::Test {
     ASSERT_TRUE(jeu.nouvellePartie(tablee));
   }
 
-  // Plays the lines of one Expert turn (harvests, then a placement or a move)
-  // through the actions on `twin`, from `avant`; the first refusal, or "".
+  // Plays the lines of one Expert turn (harvests, then a placement or a move,
+  // or a pass) through the actions on `twin`, from `avant`; the first refusal,
+  // "" for a play or a pass with no play left, "passe" for a pass while plays
+  // were left.
   static std::string rejouer(Jeu& twin, const Position& avant, const std::vector<std::string>& lignes) {
     if (!twin.installer(avant)) return "position refusee";
     bool joue = false;
@@ -86,13 +89,14 @@ class ExpertParties : public ::testing::Test {
     for (const Conseil& c : coups)
       reste = reste || !c.deplacement || (moi.deplacements && apresRecolte.tour >= 2);
     if (Verdict v = twin.passer(); !v) return "passe : " + v.raison();
-    if (!reste) return {};
-    const Position& fin = twin.position();
-    for (uint32_t i = 0; i < fin.nbJoueurs; ++i)
-      if (i != avant.joueurCourant && fin.joueurs[i].score >= fin.joueurs[avant.joueurCourant].score)
-        return "passe avec des coups jouables sans gagner la partie";
-    if (fin.enCours) return "passe avec des coups jouables, la partie continue";
-    return {};
+    return reste ? "passe" : "";
+  }
+
+  // Whether player p has strictly the highest score.
+  static bool enTete(const Position& q, uint32_t p) {
+    for (uint32_t i = 0; i < q.nbJoueurs; ++i)
+      if (i != p && q.joueurs[i].score >= q.joueurs[p].score) return false;
+    return true;
   }
 };
 
@@ -113,7 +117,7 @@ TEST_F(ExpertParties, ChaqueTourEstUnCoupPermisEtUneGraineDonneUnePartie) {
   twin.horloge = [] { return int64_t{1'700'000'000}; };
   nulle.enregistrerAppels = false;
 
-  std::size_t tours = 0, deplacements = 0;
+  std::size_t tours = 0, deplacements = 0, passesGagnantes = 0;
   for (const Table& t : tables) {
     SCOPED_TRACE(std::to_string(t.joueurs) + " joueurs, graine " + std::to_string(t.graine));
     test::EcranEnregistreur ecran, ecranBis;
@@ -124,9 +128,12 @@ TEST_F(ExpertParties, ChaqueTourEstUnCoupPermisEtUneGraineDonneUnePartie) {
     commencer(jeu, t);
     commencer(bis, t);
     // A game is followed for 150 rounds at most: tokens may move to and fro
-    // for ever.
+    // for ever. A pass while plays are left must end the game, the others
+    // passing too, with the Expert ahead.
+    std::optional<uint32_t> passeGagnante;
     while (jeu.position().enCours && jeu.position().tour < 150) {
       const Position avant = jeu.position();
+      ASSERT_NE(passeGagnante, avant.joueurCourant) << "la partie continue apres une passe avec des coups jouables";
       const std::size_t deja = ecran.messages.size();
       jeu.tourAutomate();
       bis.tourAutomate();
@@ -134,17 +141,26 @@ TEST_F(ExpertParties, ChaqueTourEstUnCoupPermisEtUneGraineDonneUnePartie) {
       SCOPED_TRACE("tour " + std::to_string(avant.tour) + ", joueur " + std::to_string(avant.joueurCourant + 1));
       const std::vector<std::string> lignes(ecran.messages.begin() + static_cast<std::ptrdiff_t>(deja),
                                             ecran.messages.end());
-      ASSERT_EQ(rejouer(twin, avant, lignes), "");
+      const std::string r = rejouer(twin, avant, lignes);
+      if (r == "passe")
+        passeGagnante = avant.joueurCourant;
+      else
+        ASSERT_EQ(r, "");
       ASSERT_EQ(controle::etat(twin.position()), controle::etat(jeu.position()));
       ++tours;
       for (const std::string& l : lignes) deplacements += l.rfind("     ->", 0) == 0;
     }
     EXPECT_FALSE(jeu.position().enCours);
+    if (passeGagnante) {
+      EXPECT_TRUE(enTete(jeu.position(), *passeGagnante));
+      ++passesGagnantes;
+    }
     EXPECT_EQ(ecran.messages, ecranBis.messages);
     EXPECT_EQ(controle::etat(jeu.position()), controle::etat(bis.position()));
   }
   EXPECT_GT(tours, 100u);
   EXPECT_GT(deplacements, 0u);
+  EXPECT_GT(passesGagnantes, 0u);
 }
 
 // The level goes with the seat's settings: the set-up gives it, undo and loads
