@@ -247,7 +247,7 @@ class Jeu : private Position {
   void jouerAutomate();
   // Every play the rules allow the current player on this board, as
   // `conseils` describes them, in search order (Conseil.cpp); the board is
-  // left as it was but for the path search's marks.
+  // left as it was but for the path search's marks and the trial totals.
   std::vector<Conseil> coupsPermis(bool placements, bool deplacements);
   // The game to try plays on, holding a copy of this word list (Expert.cpp).
   Jeu& bac() const;
