@@ -12,12 +12,14 @@
 
 namespace irvad {
 
-QString capturerFenetres(const QString& dossier, const QString& partie) {
+QString capturerFenetres(const QString& dossier, const QString& partie, int zoom) {
   if (!QDir().mkpath(dossier)) return QStringLiteral("impossible de créer le dossier %1").arg(dossier);
   Programme programme;
   programme.creer(std::nullopt, /*enregistrerType=*/false);
   TfrmPlateau& plateau = *programme.plateau;
   plateau.show();
+  // The zoom asked for, whatever the settings hold.
+  plateau.definirZoom(zoom);
   QApplication::processEvents();
   if (!partie.isEmpty()) {
     if (!plateau.ouvrirPartie(partie))

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
 #include "Bureau.h"
 #include "Cp1252.h"
 #include "TfrmAPropos.h"
+#include "TfrmDico.h"
 #include "TfrmMessages.h"
 #include "TfrmNomJoueurs.h"
 #include "TfrmParametresAutomates.h"
@@ -22,7 +24,8 @@ void preparerApplication(QApplication& application) {
   QApplication::setApplicationName(QStringLiteral("Irvad"));
   QApplication::setOrganizationName(QStringLiteral("Tavo"));
   QApplication::setApplicationVersion(QStringLiteral(IRVAD_VERSION));
-  QApplication::setApplicationDisplayName(QStringLiteral("Irvad"));
+  // No display name: Qt would add it to every window title ("Messages —
+  // Irvad"), and each window carries its own title.
   QApplication::setDesktopFileName(QStringLiteral("irvad"));
   installerTraductionQt(application);
 }
@@ -61,6 +64,15 @@ void Programme::creer(std::optional<Parametres> reglages, bool enregistrerType) 
     parametres.emplace(std::move(*reglages));
   else
     parametres.emplace();
+  premierDemarrage_ = !parametres->lire("Automate", "Pause") && !parametres->lire("Partie", "EnregistrerMessages");
+  if (premierDemarrage_) {
+    // A first start offers a game of one player against the computer.
+    Tablee t = jeu.tablee();
+    t.nombre = 2;
+    t.sieges[0].automate = false;
+    t.sieges[1].automate = true;
+    jeu.reglerJoueurs(t);
+  }
   records = new TfrmRecords(plateau.get());
   ecran.records = records;
   relier();
@@ -70,7 +82,16 @@ void Programme::creer(std::optional<Parametres> reglages, bool enregistrerType) 
 void Programme::demarrer(const QString& partie, bool enregistrerType) {
   creer(std::nullopt, enregistrerType);
   plateau->partieACharger = partie;
+  // $XDG_DATA_HOME/Irvad/, ~/.local/share/Irvad/ without it.
+  plateau->fichierReprise = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/Irvad/partie-interrompue.ivd");
   plateau->show();
+  if (premierDemarrage_ && partie.isEmpty())
+    plateau->texteStatut(cp1252::depuisUtf8(
+        "Bienvenue ! Pour commencer une partie, appuyez sur F4 ou choisissez « Partie » puis « Nouvelle »."));
+  // A word list that failed to load leaves its dialog with the reason, which
+  // the board, shown after it, must not cover.
+  if (ecran.dico) ecran.dico->garderAuDessusDe(plateau.get());
 }
 
 void Programme::appliquerIntervalle() {
@@ -105,6 +126,14 @@ void Programme::relier() {
   fenetre->ouvrirAPropos = [this, fenetre] {
     TfrmAPropos dialogue(fenetre, &jeu);
     dialogue.exec();
+  };
+  fenetre->montrerScores = [this] {
+    scores->show();
+    scores->raise();
+  };
+  fenetre->montrerMessages = [this] {
+    messages->show();
+    messages->raise();
   };
   fenetre->chargerMessages = [this](const QString& fichier) { messages->chargerMessages(fichier); };
   fenetre->sauverMessages = [this](const QString& fichier) { messages->sauverMessages(fichier); };

@@ -50,6 +50,9 @@ class Programme {
  private:
   void relier();
   void appliquerIntervalle();
+  // No settings file yet: the first set-up offers two players, one of them
+  // the computer, and the status strip tells how to begin.
+  bool premierDemarrage_ = false;
 };
 
 }  // namespace irvad

@@ -2,15 +2,20 @@
 // before a computer player's turn, its delay timer, Continue and Interrupt,
 // new games, saved games and the side windows.
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShowEvent>
+#include <QTimer>
 #include <QTranslator>
 
 #include "Cp1252.h"
@@ -28,6 +33,10 @@ const char* const texteContinuer =
     "Choisissez la rubrique \"Partie\" | \"Continuer\" ou appuyez sur Alt+C pour poursuivre le jeu.";
 
 const QString titreNormal = QStringLiteral("Irvad");
+// Where Irvad.ini keeps the display options.
+const char* const cleAffichage = "Affichage";
+const char* const cleZoom = "Zoom";
+const char* const cleContraste = "Contraste";
 const QString titrePause = QStringLiteral("Irvad [PAUSE]");
 
 bool dansGrille(int v) { return v >= 0 && v <= 10; }
@@ -67,6 +76,9 @@ class ClavierMenus : public QObject {
       altSeul_ = false;
       return false;
     }
+    // A key that a shortcut takes (Alt+C) comes as a shortcut override only:
+    // Alt was not alone, and its release must not arm the menu bar.
+    if (t == QEvent::ShortcutOverride && k != Qt::Key_Alt) altSeul_ = false;
     if (t == QEvent::KeyPress) {
       if (k == Qt::Key_Alt && (mods & ~Qt::AltModifier) == Qt::NoModifier) {
         altSeul_ = true;
@@ -105,7 +117,7 @@ class ClavierMenus : public QObject {
   QMenu* menuDeLaTouche(int k, Qt::KeyboardModifiers mods) const {
     if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Down) return fenetre_.MenuPartie;
     if ((mods & ~Qt::ShiftModifier) != Qt::NoModifier) return nullptr;
-    for (QMenu* m : {fenetre_.MenuPartie, fenetre_.MenuOptions, fenetre_.MenuAide}) {
+    for (QMenu* m : {fenetre_.MenuPartie, fenetre_.MenuOptions, fenetre_.MenuAffichage, fenetre_.MenuAide}) {
       if (m == nullptr) continue;
       // The character after the ampersand of the title ("&?" gives '?').
       const QString titre = m->title();
@@ -192,6 +204,51 @@ void TfrmPlateau::creerMenus() {
   RubriqueEnregistrerMessages->setCheckable(true);
   RubriqueEnregistrerMessages->setChecked(enregistrerMessages);
 
+  MenuAffichage = barre->addMenu(QStringLiteral("&Affichage"));
+  MenuAffichage->setObjectName(QStringLiteral("MenuAffichage"));
+  auto* groupeZoom = new QActionGroup(this);
+  for (std::size_t i = 0; i < zooms.size(); ++i) {
+    const int z = zooms[i];
+    auto* a = MenuAffichage->addAction(QStringLiteral("Zoom &%1 %").arg(z));
+    a->setObjectName(QStringLiteral("RubriqueZoom%1").arg(z));
+    a->setCheckable(true);
+    a->setChecked(z == zoom_);
+    groupeZoom->addAction(a);
+    connect(a, &QAction::triggered, this, [this, z] { RubriqueZoomClick(z); });
+    RubriquesZoom[i] = a;
+  }
+  RubriqueZoomAvant = MenuAffichage->addAction(QStringLiteral("Zoom a&vant"));
+  RubriqueZoomAvant->setObjectName(QStringLiteral("RubriqueZoomAvant"));
+  RubriqueZoomAvant->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  RubriqueZoomAvant->setShortcutContext(Qt::WindowShortcut);
+  connect(RubriqueZoomAvant, &QAction::triggered, this, [this] {
+    const auto suivant = std::upper_bound(zooms.begin(), zooms.end(), zoom_);
+    if (suivant != zooms.end()) RubriqueZoomClick(*suivant);
+  });
+  RubriqueZoomArriere = MenuAffichage->addAction(QStringLiteral("Zoom a&rrière"));
+  RubriqueZoomArriere->setObjectName(QStringLiteral("RubriqueZoomArriere"));
+  RubriqueZoomArriere->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  RubriqueZoomArriere->setShortcutContext(Qt::WindowShortcut);
+  connect(RubriqueZoomArriere, &QAction::triggered, this, [this] {
+    const auto avant = std::lower_bound(zooms.begin(), zooms.end(), zoom_);
+    if (avant != zooms.begin()) RubriqueZoomClick(*std::prev(avant));
+  });
+  MenuAffichage->addSeparator();
+  RubriqueContraste = rubrique(MenuAffichage, "RubriqueContraste", "&Contraste renforcé", QKeySequence(),
+                               &TfrmPlateau::RubriqueContrasteClick);
+  RubriqueContraste->setCheckable(true);
+  MenuAffichage->addSeparator();
+  RubriqueScores = MenuAffichage->addAction(QStringLiteral("Fenêtre des &scores"));
+  RubriqueScores->setObjectName(QStringLiteral("RubriqueScores"));
+  connect(RubriqueScores, &QAction::triggered, this, [this] {
+    if (montrerScores) montrerScores();
+  });
+  RubriqueMessages = MenuAffichage->addAction(QStringLiteral("Fenêtre des &messages"));
+  RubriqueMessages->setObjectName(QStringLiteral("RubriqueMessages"));
+  connect(RubriqueMessages, &QAction::triggered, this, [this] {
+    if (montrerMessages) montrerMessages();
+  });
+
   MenuAide = barre->addMenu(QStringLiteral("&?"));
   MenuAide->setObjectName(QStringLiteral("MenuAide"));
   RubriqueRecords = rubrique(MenuAide, "RubriqueRecords", "&Records...", QKeySequence(Qt::CTRL | Qt::Key_R),
@@ -214,7 +271,7 @@ void TfrmPlateau::creerMenus() {
   Timer.setSingleShot(false);
   if (Timer.interval() <= 0) Timer.setInterval(3000);
   connect(&Timer, &QTimer::timeout, this, &TfrmPlateau::TimerTimer, Qt::UniqueConnection);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
 }
 
 QFileDialog& TfrmPlateau::OpenDialog() {
@@ -278,9 +335,20 @@ void TfrmPlateau::showEvent(QShowEvent* evenement) {
 }
 
 void TfrmPlateau::FormShow() {
+  if (parametres != nullptr) {
+    // The display options kept from the last run.
+    if (const auto z = parametres->lire(cleAffichage, cleZoom))
+      if (const auto n = entierIni(*z)) definirZoom(*n);
+    const auto c = parametres->lire(cleAffichage, cleContraste);
+    definirContraste(c && *c == "O");
+  }
   enregistrerMessages = parametres == nullptr || parametres->enregistrerMessages();
   if (RubriqueEnregistrerMessages != nullptr) RubriqueEnregistrerMessages->setChecked(enregistrerMessages);
-  if (!partieACharger.isEmpty()) ouvrirPartie(partieACharger);
+  if (!partieACharger.isEmpty())
+    ouvrirPartie(partieACharger);
+  else
+    // Asked once the board is on the screen behind the question.
+    QTimer::singleShot(0, this, [this] { proposerReprise(); });
 }
 
 // ---------------------------------------------------------------- turn driver
@@ -305,7 +373,7 @@ void TfrmPlateau::demarrerAutomate() {
     texteStatut(cp1252::depuisUtf8(texteInterrompre));
     Timer.start();
   } else {
-    setWindowTitle(titreNormal);
+    afficherTitre(false);
     texteStatut(cp1252::depuisUtf8(texteContinuer));
   }
 }
@@ -336,14 +404,14 @@ void TfrmPlateau::RubriqueContinuerClick() {
   // The delay, if one was running, is over: it must not start the turn again.
   Timer.stop();
   if (RubriqueInterrompre != nullptr) RubriqueInterrompre->setEnabled(false);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
   lacherEnMain();
   jeu.continuer();
 }
 
 void TfrmPlateau::RubriqueInterrompreClick() {
   if (RubriqueInterrompre == nullptr || !RubriqueInterrompre->isEnabled()) return;
-  setWindowTitle(titrePause);
+  afficherTitre(true);
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
   texteStatut(cp1252::depuisUtf8(texteContinuer));
@@ -361,7 +429,7 @@ void TfrmPlateau::RubriqueNouvelleClick() {
   lacherEnMain();
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
   jeu.nouvellePartie(*tablee);
 }
 
@@ -370,13 +438,17 @@ bool TfrmPlateau::ouvrirPartie(const QString& fichier) {
   // A letter in hand goes back to the game it was taken from.
   lacherEnMain();
   if (!jeu.chargerPartie(nomSysteme(fichier))) return false;
-  // The loaded game waits for Continue; a delay of the game before must not start it.
+  // The loaded game waits for Continue; a delay of the game before must not start it,
+  // nor may the mouse play in the turn that was on before the load.
   Timer.stop();
+  etape = 0;
   RubriqueInterrompre->setEnabled(false);
   if (chargerMessages) chargerMessages(fichier + QStringLiteral(".txt"));
   // "Enregistrer" now writes over the game opened, not over the file last
   // chosen for another game.
   fichierSauvegarde_ = fichier;
+  changementsEnregistres_ = jeu.changements();
+  afficherTitre(false);
   actualiserAnnuler();
   return true;
 }
@@ -397,8 +469,64 @@ void TfrmPlateau::RubriqueEnregistrerClick() {
     return;
   }
   // A letter taken from the stock and not yet placed is saved in the stock.
-  jeu.enregistrerPartie(nomSysteme(fichierSauvegarde_));
+  // A game that could not be saved keeps its failure in the status strip:
+  // its log is not written over it.
+  if (!jeu.enregistrerPartie(nomSysteme(fichierSauvegarde_))) return;
+  changementsEnregistres_ = jeu.changements();
+  afficherTitre(titrePauseAffiche_);
   if (enregistrerMessages && sauverMessages) sauverMessages(fichierSauvegarde_ + QStringLiteral(".txt"));
+}
+
+// ---------------------------------------------------------------- caption, quitting, resuming
+
+void TfrmPlateau::afficherTitre(bool pause) {
+  titrePauseAffiche_ = pause;
+  QString titre = pause ? titrePause : titreNormal;
+  if (!fichierSauvegarde_.isEmpty()) titre += QStringLiteral(" - ") + QFileInfo(fichierSauvegarde_).fileName();
+  setWindowTitle(titre);
+}
+
+// A game in progress that changed since it was last saved is kept, without
+// a question, for the next start to offer it again.
+bool TfrmPlateau::garderPartieInterrompue() {
+  if (fichierReprise.isEmpty() || !jeu.position().enCours || jeu.changements() == changementsEnregistres_) return true;
+  QDir().mkpath(QFileInfo(fichierReprise).absolutePath());
+  if (!jeu.enregistrerPartie(nomSysteme(fichierReprise))) return false;
+  if (sauverMessages) sauverMessages(fichierReprise + QStringLiteral(".txt"));
+  changementsEnregistres_ = jeu.changements();
+  return true;
+}
+
+void TfrmPlateau::closeEvent(QCloseEvent* evenement) {
+  if (!garderPartieInterrompue()) {
+    const QString question =
+        QStringLiteral("La partie en cours n'a pas pu être gardée (%1). Quitter quand même ?").arg(statut_);
+    if (!demander(question)) {
+      evenement->ignore();
+      return;
+    }
+  }
+  QMainWindow::closeEvent(evenement);
+}
+
+bool TfrmPlateau::demander(const QString& question) {
+  if (repondre) return repondre(question);
+  return QMessageBox::question(this, titreNormal, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+         QMessageBox::Yes;
+}
+
+// At start: the game kept when the program was last closed, offered again.
+// Either way the file goes; a game taken up is kept again at the next quit.
+void TfrmPlateau::proposerReprise() {
+  if (fichierReprise.isEmpty() || !QFileInfo::exists(fichierReprise)) return;
+  const bool reprendre = demander(QStringLiteral("Reprendre la partie interrompue ?"));
+  if (reprendre && ouvrirPartie(fichierReprise)) {
+    fichierSauvegarde_.clear();
+    afficherTitre(false);
+    changementsEnregistres_ = jeu.changements() - 1;
+  }
+  QFile::remove(fichierReprise);
+  QFile::remove(fichierReprise + QStringLiteral(".txt"));
 }
 
 void TfrmPlateau::RubriqueEnregistrerSousClick() {
@@ -422,7 +550,7 @@ void TfrmPlateau::RubriqueAnnulerClick() {
   // A delay running towards a computer's turn stops with the turn it was for.
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
   lacherEnMain();
   const Occupation o(*this);
   jeu.annuler(Retour::TourHumain);
@@ -432,7 +560,7 @@ void TfrmPlateau::RubriqueRetablirClick() {
   if (occupe() || !jeu.peutRetablir(Retour::TourHumain)) return;
   Timer.stop();
   RubriqueInterrompre->setEnabled(false);
-  setWindowTitle(titreNormal);
+  afficherTitre(false);
   lacherEnMain();
   const Occupation o(*this);
   jeu.retablir(Retour::TourHumain);
@@ -456,6 +584,27 @@ void TfrmPlateau::RubriqueEnregistrerMessagesClick() {
   enregistrerMessages = RubriqueEnregistrerMessages->isChecked();
   if (parametres == nullptr) return;
   const std::string erreur = parametres->ecrireEnregistrerMessages(enregistrerMessages);
+  if (erreur.empty()) return;
+  if (signalerErreur)
+    signalerErreur(erreur);
+  else
+    QMessageBox::critical(this, titreNormal, QString::fromStdString(cp1252::versUtf8(erreur)));
+}
+
+void TfrmPlateau::RubriqueZoomClick(int pourcent) {
+  definirZoom(pourcent);
+  ecrireAffichage(cleZoom, std::to_string(zoom_));
+}
+
+void TfrmPlateau::RubriqueContrasteClick() {
+  // Run from the menu, the check mark has already turned; run otherwise, it turns here.
+  definirContraste(!contraste_);
+  ecrireAffichage(cleContraste, contraste_ ? "O" : "N");
+}
+
+void TfrmPlateau::ecrireAffichage(const char* cle, const std::string& valeur) {
+  if (parametres == nullptr) return;
+  const std::string erreur = parametres->ecrire(cleAffichage, cle, valeur);
   if (erreur.empty()) return;
   if (signalerErreur)
     signalerErreur(erreur);

@@ -1,11 +1,14 @@
 #pragma once
 // The main window: the board of 91 hexagons with its numbers, the weight
 // legend on the left, the current player's stock on the right and the status
-// strip at the bottom; the mouse play of a human turn; the menus, the pause
-// logic and the start of every turn.
+// strip at the bottom; the play of a human turn with the mouse or the
+// keyboard; the menus, the pause logic and the start of every turn.
 //
-// Everything is drawn into a backing image of the client area (640 x 500)
-// at the moment the game changes; the paint event only copies that image.
+// Everything is drawn into a backing image of the client area at the moment
+// the game changes; the paint event only copies that image. Drawing and
+// hit-tests work in the client's own units (640 x 500); at a zoom above
+// 100 % the image is that many times larger and drawn at its own size, with
+// smoothed text, not enlarged from the small one.
 #include <QColor>
 #include <QCursor>
 #include <QFont>
@@ -24,6 +27,8 @@
 
 class QAction;
 class QApplication;
+class QKeyEvent;
+class QPainter;
 class QFileDialog;
 class QMenu;
 
@@ -36,7 +41,8 @@ class TfrmPlateau;
 // translations folder); false when they cannot be found.
 bool installerTraductionQt(QApplication& application);
 
-// The client area: shows the backing image and hands the mouse to the window.
+// The client area: shows the backing image and hands the mouse and the keys
+// to the window, in client units.
 class SurfacePlateau : public QWidget {
   Q_OBJECT
  public:
@@ -44,10 +50,14 @@ class SurfacePlateau : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* evenement) override;
+  void mousePressEvent(QMouseEvent* evenement) override;
   void mouseMoveEvent(QMouseEvent* evenement) override;
   void mouseReleaseEvent(QMouseEvent* evenement) override;
+  void keyPressEvent(QKeyEvent* evenement) override;
+  bool focusNextPrevChild(bool suivant) override;
 
  private:
+  QPoint client(const QMouseEvent* evenement) const;
   TfrmPlateau& fenetre_;
 };
 
@@ -83,6 +93,13 @@ class TfrmPlateau : public QMainWindow {
   std::function<void()> ouvrirRecords;
   std::function<void()> ouvrirAide;
   std::function<void()> ouvrirAPropos;
+  // Shows the scores or the messages window again after it was closed.
+  std::function<void()> montrerScores;
+  std::function<void()> montrerMessages;
+  // The zoom or the contrast changed: the side windows follow.
+  std::function<void()> affichageChange;
+  // Run once, when the board has first been painted on the screen.
+  std::function<void()> premierePeinture;
   // The messages log beside a saved game (file name given in UTF-8).
   std::function<void(const QString& fichier)> chargerMessages;
   std::function<void(const QString& fichier)> sauverMessages;
@@ -92,6 +109,11 @@ class TfrmPlateau : public QMainWindow {
   // The saved game named on the command line, opened when the window is
   // first shown.
   QString partieACharger;
+  // Where a game in progress is kept when the window closes, and offered
+  // again when it is next shown; empty: nothing is kept.
+  QString fichierReprise;
+  // Answers a yes/no question (tests); a message box when not set.
+  std::function<bool(const QString& question)> repondre;
 
   // ---- The screen operations the engine calls (engine texts are Windows-1252).
   void dessinerPlateau();
@@ -125,6 +147,31 @@ class TfrmPlateau : public QMainWindow {
   void ChangerEtape(int e);
   void effacerLettreChoisie(bool garder);
   void effacerSurvol(bool garder);
+  // A press of the left button: a stock letter or a token carried from
+  // there to a cell and released plays as the two clicks would.
+  void FormMouseDown(int X, int Y);
+
+  // ---- The same play with the keyboard: a focus moves over the stock and
+  // the board (arrows, Tab between them); Enter or Space takes the focused
+  // letter, picks up the focused token or puts the one in hand down; a
+  // letter key takes that letter; "+" harvests; Escape gives the letter back.
+  // True when the key was used.
+  bool touche(int cle, Qt::KeyboardModifiers modificateurs, const QString& texte);
+  // Where the keyboard focus stands: on the stock (letter 0..25) or the board.
+  struct Focus {
+    bool surReserve = true;
+    int lettre = 0;
+    int r = 5, c = 5;
+    bool operator==(const Focus&) const = default;
+  };
+  std::optional<Focus> focusClavier() const { return focus_; }
+
+  // ---- Display options (menu "&Affichage"), kept in Irvad.ini.
+  static constexpr std::array<int, 4> zooms = {100, 150, 200, 300};
+  void definirZoom(int pourcent);
+  int zoom() const { return zoom_; }
+  void definirContraste(bool renforce);
+  bool contraste() const { return contraste_; }
 
   // ---- Commands.
   void MenuPartieClick();
@@ -145,6 +192,8 @@ class TfrmPlateau : public QMainWindow {
   void RubriqueRecordsClick();
   void RubriqueAideClick();
   void RubriqueAProposClick();
+  void RubriqueZoomClick(int pourcent);
+  void RubriqueContrasteClick();
   void TimerTimer();
   // Opens a saved game (file name in UTF-8); the command line's file too.
   bool ouvrirPartie(const QString& fichier);
@@ -163,6 +212,7 @@ class TfrmPlateau : public QMainWindow {
   SurfacePlateau* surface = nullptr;
   QMenu* MenuPartie = nullptr;
   QMenu* MenuOptions = nullptr;
+  QMenu* MenuAffichage = nullptr;
   QMenu* MenuAide = nullptr;
   QAction* RubriqueNouvelle = nullptr;
   QAction* RubriqueOuvrir = nullptr;
@@ -180,6 +230,12 @@ class TfrmPlateau : public QMainWindow {
   QAction* RubriqueRecords = nullptr;
   QAction* RubriqueAide = nullptr;
   QAction* RubriqueAPropos = nullptr;
+  std::array<QAction*, 4> RubriquesZoom{};
+  QAction* RubriqueZoomAvant = nullptr;
+  QAction* RubriqueZoomArriere = nullptr;
+  QAction* RubriqueContraste = nullptr;
+  QAction* RubriqueScores = nullptr;
+  QAction* RubriqueMessages = nullptr;
   // The open and save dialogs, built when first used and then kept with
   // their folder.
   QFileDialog& OpenDialog();
@@ -193,14 +249,16 @@ class TfrmPlateau : public QMainWindow {
   QString statut() const { return statut_; }
   // The cursor number shown over the board, 0 for the standard arrow.
   int curseurActuel() const { return curseur_; }
-  // The cursor of a number 1..29 (the standard arrow for any other); the
-  // images are drawn once and kept for the whole run.
-  static QCursor curseurNumero(int numero);
-  // The file "&Enregistrer" writes to: the game last opened or saved (empty before).
+  // The cursor of a number 1..29 (the standard arrow for any other) at a
+  // zoom; the images are drawn once for each zoom and kept for the whole run.
+  static QCursor curseurNumero(int numero, int zoom = 100);
+  // The file "&Enregistrer" writes to: the game last opened or saved (empty
+  // before); the caption names it.
   QString fichierSauvegarde() const { return fichierSauvegarde_; }
 
  protected:
   void showEvent(QShowEvent* evenement) override;
+  void closeEvent(QCloseEvent* evenement) override;
   // The surface shown again (first showing, restored from the task bar):
   // the whole board is drawn again, which takes any highlight away.
   bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -209,7 +267,32 @@ class TfrmPlateau : public QMainWindow {
   friend class SurfacePlateau;
   void creerMenus();
   void FormShow();
+  void ecrireAffichage(const char* cle, const std::string& valeur);
+  // "Irvad" or "Irvad [PAUSE]", then the name of the game's file.
+  void afficherTitre(bool pause);
+  bool garderPartieInterrompue();
+  void proposerReprise();
+  bool demander(const QString& question);
   void dessinerStatut();
+  // A painter on the backing image, in client units at the zoom in use.
+  void preparer(QPainter& p) const;
+  // The text colour readable on the light colour k, and the ring of a ripe
+  // token, when the contrast is raised.
+  QColor encreSur(int k) const;
+  void anneauMur(int x, int y, int k);
+  void dessinerFocus();
+  void dessinerFocusSiSur(int r, int c);
+  void effacerFocus();
+  void placerFocus(const Focus& f);
+  // The pointer's path to a focused item: its hover, as a mouse would give it.
+  void survolerFocus();
+  void poserFocusSurPlateau();
+  std::pair<int, int> voisinFleche(int r, int c, int cle);
+  void annulerEnMain();
+  void direPourquoi(const Verdict& v, int x, int y);
+  void surlignerLettre(int l, int32_t n, int k);
+  // A hexagon filled with a dark colour, its letter and number in white.
+  void caseSombre(int x, int y, char lettre, int32_t nombre, const QColor& fond);
   void montrerCurseur(int numero);
   void miseAJour(const QRect& boite);
   bool automateAuTrait() const;
@@ -245,11 +328,23 @@ class TfrmPlateau : public QMainWindow {
   QFont policeLettres_;
   QFont policeNombres_;
   QFont policeStatut_;
+  int zoom_ = 100;
+  bool contraste_ = false;
+  std::optional<Focus> focus_;
+  Focus dernierFocus_;
+  std::pair<int, int> dernierPlateau_{5, 5};
+  int focusY_ = -1;  // the screen height a row of left or right moves keeps to
+  // A left press on a stock letter or a token, and whether it is being carried.
+  bool appui_ = false;
+  QPoint pointAppui_;
+  bool glisse_ = false;
   QString statut_;
   int curseur_ = 0;
   int occupe_ = 0;
   bool premierAffichage_ = true;
   QString fichierSauvegarde_;
+  uint64_t changementsEnregistres_ = 0;
+  bool titrePauseAffiche_ = false;
   QFileDialog* dialogueOuvrir_ = nullptr;
   QFileDialog* dialogueEnregistrer_ = nullptr;
 };

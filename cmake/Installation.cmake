@@ -1,10 +1,12 @@
 # The installed programs: each executable in lib/irvad beside its data (the
 # word list here, the help page from resources/), which it finds through its
-# own real path, and in bin/ a symbolic link to it.
+# own real path, and a symbolic link to it in games/, where Debian puts the
+# programs of games (/usr/games, /usr/local/games, both in the users' PATH).
+set(IRVAD_DOSSIER_LIENS games CACHE STRING "Folder under the prefix of the links to the programs")
 function(irvad_installer_avec_lien cible)
   install(TARGETS ${cible} RUNTIME DESTINATION lib/irvad)
   install(CODE "
-    set(dossier \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
+    set(dossier \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${IRVAD_DOSSIER_LIENS}\")
     file(MAKE_DIRECTORY \"\${dossier}\")
     file(REMOVE \"\${dossier}/${cible}\")
     file(CREATE_LINK ../lib/irvad/${cible} \"\${dossier}/${cible}\" SYMBOLIC)

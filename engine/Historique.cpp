@@ -44,6 +44,7 @@ void Jeu::nouvelHistorique() {
 }
 
 void Jeu::jalon(bool debutDeTour) {
+  ++changements_;
   if (!historique_.empty()) historique_.resize(ici_ + 1);  // what could be redone goes
   Jalon j{position(), std::move(lignes_), debutDeTour};
   lignes_.clear();
@@ -139,6 +140,7 @@ void Jeu::revenirA(std::size_t cible) {
   plateau.chronoActif = false;
   plateau.chronoDebut = 0;
   ici_ = cible;
+  ++changements_;
 
   ecran.activerContinuer(enCours);
   ecran.activerPasserSonTour(enCours && !courant().automate);

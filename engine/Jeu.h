@@ -162,6 +162,9 @@ class Jeu : private Position {
   Verdict retablir(Retour retour);
   bool peutAnnuler(Retour retour) const;
   bool peutRetablir(Retour retour) const;
+  // Grows with every change of the game (an action, an undo, a new game, a
+  // load): a front end compares it with the value it saw at its last save.
+  uint64_t changements() const { return changements_; }
 
   // ---- What the rules allow now (nothing changes)
   Verdict peutPrendre(int32_t lettre) const;
@@ -281,6 +284,7 @@ class Jeu : private Position {
 
   std::vector<Jalon> historique_;
   std::size_t ici_ = 0;
+  uint64_t changements_ = 0;
   std::vector<std::string> lignes_;
   // Whether a game was ever started, loaded or set up in this engine.
   bool partieVue_ = false;

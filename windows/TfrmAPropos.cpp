@@ -138,9 +138,11 @@ void TfrmAPropos::lettreTuile(int x, int y, char lettre, int k, const QColor& te
 
 void TfrmAPropos::dessinerBouton() {
   const QColor texte = survol_ ? QColor(255, 255, 255) : QColor(0, 0, 0);
+  // Both tiles before either letter: the second tile overlaps the first one
+  // where its V stands.
   tuile(158, 282, 0);
-  lettreTuile(158, 282, 'V', 0, texte);
   tuile(170, 282, 0);
+  lettreTuile(158, 282, 'V', 0, texte);
   lettreTuile(170, 282, 'U', 0, texte);
   ++dessinsBouton_;
 }

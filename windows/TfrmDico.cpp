@@ -1,12 +1,11 @@
 #include "TfrmDico.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QProgressBar>
 #include <QScreen>
-#include <QStatusBar>
 #include <algorithm>
 
+#include "Apparence.h"
 #include "Cp1252.h"
 
 namespace irvad {
@@ -20,9 +19,7 @@ TfrmDico::TfrmDico(QWidget* parent) : QDialog(parent) {
   // After a failed load the window stays on screen with its message; it must
   // not keep the program running once the board window is closed.
   setAttribute(Qt::WA_QuitOnClose, false);
-  QFont police(QStringLiteral("MS Sans Serif"));
-  police.setPointSize(8);
-  setFont(police);
+  setFont(policeSansSerif(8));
 
   CGauge = new QProgressBar(this);
   CGauge->setObjectName(QStringLiteral("CGauge"));
@@ -35,10 +32,8 @@ TfrmDico::TfrmDico(QWidget* parent) : QDialog(parent) {
   CGauge->setFormat(QStringLiteral("0%"));
   CGauge->setAlignment(Qt::AlignCenter);
 
-  StatusBar = new QStatusBar(this);
-  StatusBar->setObjectName(QStringLiteral("StatusBar"));
-  StatusBar->setSizeGripEnabled(false);
-  StatusBar->setGeometry(0, 51 - 19, 216, 19);
+  StatusBar = new BarreEtat(this);
+  StatusBar->setGeometry(0, 51 - BarreEtat::hauteur, 216, BarreEtat::hauteur);
 }
 
 void TfrmDico::dicoOuvrir(int32_t maximum) {
@@ -74,5 +69,14 @@ void TfrmDico::dicoStatut(const std::string& texte) {
 }
 
 void TfrmDico::dicoFermer() { close(); }
+
+void TfrmDico::garderAuDessusDe(QWidget* fenetre) {
+  const QPoint position = pos();
+  const bool visible = isVisible();
+  // A new parent hides the window; shown again, it is tied to the board.
+  setParent(fenetre, windowFlags());
+  move(position);
+  if (visible) show();
+}
 
 }  // namespace irvad

@@ -30,6 +30,10 @@ class TfrmDico : public QDialog {
   void dicoStatut(const std::string& texte);
   // The load is over: the window goes away (its owner destroys it).
   void dicoFermer();
+  // After a failed load, once `fenetre` (the board window) is shown: the
+  // window becomes a dialog of it, kept above it where it stands, so that
+  // the board never hides the reason. Its owner is then `fenetre`.
+  void garderAuDessusDe(QWidget* fenetre);
 
   QProgressBar* CGauge;
   QStatusBar* StatusBar;

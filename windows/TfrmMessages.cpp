@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
-#include <QFont>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "Apparence.h"
 #include "Cp1252.h"
 #include "Journal.h"
 
@@ -35,13 +35,16 @@ const QString TfrmMessages::filtreFichiers = QStringLiteral("Fichiers texte (*.t
 TfrmMessages::TfrmMessages(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmMessages"));
   setWindowTitle(QStringLiteral("Messages"));
-  // A tool window with a caption and no buttons in it, above the board.
+  // A tool window with a caption and no buttons in it, above the board. Its
+  // size is fixed, so that no window manager offers to maximise it, and wide
+  // enough for its caption.
   setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   // Shown between waits it must not take the keyboard from the board.
   setAttribute(Qt::WA_ShowWithoutActivating);
   setSizeGripEnabled(false);
   move(646, 152);
-  resize(148, 370);
+  const int largeur = std::max(largeurClient, largeurPourTitre(windowTitle()));
+  setFixedSize(largeur, hauteurClient);
 
   auto* disposition = new QVBoxLayout(this);
   disposition->setContentsMargins(0, 0, 0, 0);
@@ -53,13 +56,7 @@ TfrmMessages::TfrmMessages(QWidget* parent) : QDialog(parent) {
   Memo->setFocusPolicy(Qt::NoFocus);
   Memo->setUndoRedoEnabled(false);
   Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QFont fixe;
-  fixe.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                    QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")});
-  fixe.setPointSize(8);
-  fixe.setStyleHint(QFont::Monospace);
-  fixe.setFixedPitch(true);
-  Memo->setFont(fixe);
+  Memo->setFont(policeFixe(8));
   disposition->addWidget(Memo, 1);
 
   auto* panel = new QWidget(this);
@@ -67,16 +64,13 @@ TfrmMessages::TfrmMessages(QWidget* parent) : QDialog(parent) {
   panel->setFixedHeight(26);
   Button = new QPushButton(QStringLiteral("&Continuer"), panel);
   Button->setObjectName(QStringLiteral("Button"));
-  Button->setGeometry(1, 1, 146, 25);
+  Button->setGeometry(1, 1, largeur - 2, 25);
   Button->setDefault(true);
   Button->setEnabled(false);
   connect(Button, &QPushButton::clicked, this, &TfrmMessages::ButtonClick);
   disposition->addWidget(panel);
 
-  StatusBar = new QStatusBar(this);
-  StatusBar->setObjectName(QStringLiteral("StatusBar"));
-  StatusBar->setSizeGripEnabled(false);
-  StatusBar->setFixedHeight(19);
+  StatusBar = new BarreEtat(this);
   disposition->addWidget(StatusBar);
 
   Timer.setInterval(intervalleCreation);

@@ -36,6 +36,8 @@ class TfrmMessages : public QDialog {
   };
 
   static constexpr int intervalleCreation = 3000;
+  // The client area; wider when the caption needs it.
+  static constexpr int largeurClient = 148, hauteurClient = 370;
 
   explicit TfrmMessages(QWidget* parent = nullptr);
   ~TfrmMessages() override;

@@ -12,11 +12,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "Apparence.h"
 #include "Cp1252.h"
 
 namespace irvad {
@@ -74,21 +74,23 @@ int TfrmNomJoueurs::numeroImage(int nbJoueurs, int siege) {
 TfrmNomJoueurs::TfrmNomJoueurs(Jeu& jeu, const Parametres& parametres, QWidget* parent)
     : QDialog(parent), jeu_(jeu), parametres_(parametres) {
   setWindowTitle(QStringLiteral("Noms des joueurs"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
+  setFont(policeSansSerif(8));
 
   auto* principal = new QVBoxLayout(this);
   principal->setContentsMargins(0, 0, 0, 0);
   principal->setSpacing(0);
   auto* corps = new QVBoxLayout;
-  corps->setContentsMargins(10, 8, 10, 6);
-  corps->setSpacing(6);
+  corps->setContentsMargins(8, 4, 8, 4);
+  corps->setSpacing(2);
   principal->addLayout(corps);
 
   RadioGroupJoueurs = new QGroupBox(QStringLiteral(" &Nombre de joueurs "), this);
   RadioGroupJoueurs->setObjectName(QStringLiteral("RadioGroupJoueurs"));
   choixNombre_ = new QButtonGroup(this);
   auto* dansGroupe = new QHBoxLayout(RadioGroupJoueurs);
+  dansGroupe->setContentsMargins(8, 0, 8, 2);
   for (int k = 0; k < 3; ++k) {
     auto* bouton = new QRadioButton(QString::number(nombres[k]), RadioGroupJoueurs);
     bouton->setObjectName(nomObjet("RadioJoueurs", nombres[k]));
@@ -100,15 +102,17 @@ TfrmNomJoueurs::TfrmNomJoueurs(Jeu& jeu, const Parametres& parametres, QWidget* 
   corps->addWidget(RadioGroupJoueurs);
 
   auto* grille = new QGridLayout;
-  grille->setHorizontalSpacing(10);
-  grille->setVerticalSpacing(2);
+  grille->setHorizontalSpacing(6);
+  grille->setVerticalSpacing(0);
   grille->addWidget(entete(QStringLiteral("N°"), this), 0, 0);
   grille->addWidget(entete(QStringLiteral("Nom des joueurs"), this), 0, 1);
   grille->addWidget(entete(QStringLiteral("Couleur et position"), this), 0, 2);
   grille->addWidget(entete(QStringLiteral("Automate"), this), 0, 3);
   auto* tailles = new QVBoxLayout;
   tailles->setSpacing(0);
-  tailles->addWidget(entete(QStringLiteral("Taille max. des mots*"), this));
+  auto* titreTailles = entete(QStringLiteral("Taille max. des mots*"), this);
+  titreTailles->setWordWrap(false);
+  tailles->addWidget(titreTailles);
   tailles->addWidget(entete(QStringLiteral("5    6    7    8    9"), this));
   grille->addLayout(tailles, 0, 4);
   grille->addWidget(entete(QStringLiteral("Recherche de déplacements**"), this), 0, 5);
@@ -151,8 +155,9 @@ TfrmNomJoueurs::TfrmNomJoueurs(Jeu& jeu, const Parametres& parametres, QWidget* 
   }
   corps->addLayout(grille);
 
-  QFont petite = font();
-  petite.setPointSizeF(std::max(6.0, petite.pointSizeF() - 2.0));
+  QFont petite;
+  petite.setFamilies({QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans")});
+  petite.setPixelSize(9);
   const QString notes[2] = {
       QStringLiteral("(*) La taille max. des mots par défaut est celle définie dans les paramètres de jeu. "
                      "ATTENTION : la taille limite des mots recherchés n'implique pas la même taille limite "
@@ -176,8 +181,7 @@ TfrmNomJoueurs::TfrmNomJoueurs(Jeu& jeu, const Parametres& parametres, QWidget* 
   boutons->addWidget(annuler);
   corps->addLayout(boutons);
 
-  StatusBar = new QStatusBar(this);
-  StatusBar->setSizeGripEnabled(false);
+  StatusBar = new BarreEtat(this);
   principal->addWidget(StatusBar);
 
   connect(valider, &QPushButton::clicked, this, [this] {
@@ -186,7 +190,7 @@ TfrmNomJoueurs::TfrmNomJoueurs(Jeu& jeu, const Parametres& parametres, QWidget* 
   });
   connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
 
-  setFixedSize(QSize(549, 344).expandedTo(sizeHint()));
+  setFixedSize(largeur, hauteur);
 }
 
 void TfrmNomJoueurs::showEvent(QShowEvent* evenement) {

@@ -51,6 +51,8 @@ class TfrmNomJoueurs : public QDialog {
   static int numeroImage(int nbJoueurs, int siege);
 
   static constexpr int longueurNom = 8;
+  // The client area.
+  static constexpr int largeur = 549, hauteur = 344;
 
  protected:
   void showEvent(QShowEvent* evenement) override;

@@ -7,11 +7,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "Apparence.h"
 #include "Cp1252.h"
 
 namespace irvad {
@@ -29,32 +29,42 @@ QSlider* reglette(int maximum, const char* nom, QWidget* parent) {
   return barre;
 }
 
+// A track bar with its scale labels right under it, spread from end to end.
+QVBoxLayout* avecEchelle(QSlider* barre, const QStringList& graduations) {
+  auto* colonne = new QVBoxLayout;
+  colonne->setSpacing(0);
+  colonne->addWidget(barre);
+  auto* echelle = new QHBoxLayout;
+  for (int i = 0; i < graduations.size(); ++i) {
+    if (i > 0) echelle->addStretch();
+    echelle->addWidget(new QLabel(graduations[i], barre->parentWidget()));
+  }
+  colonne->addLayout(echelle);
+  return colonne;
+}
+
 }  // namespace
 
 TfrmParametresAutomates::TfrmParametresAutomates(Parametres& p, QWidget* parent)
     : QDialog(parent), parametres(p) {
   setWindowTitle(QStringLiteral("Paramétrage des automates"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
+  setFont(policeSansSerif(8));
 
   auto* principal = new QVBoxLayout(this);
   principal->setContentsMargins(0, 0, 0, 0);
   principal->setSpacing(0);
   auto* corps = new QVBoxLayout;
-  corps->setContentsMargins(12, 10, 12, 8);
-  corps->setSpacing(6);
+  corps->setContentsMargins(10, 6, 10, 4);
+  corps->setSpacing(3);
   principal->addLayout(corps);
 
   auto* labelPause = new QLabel(QStringLiteral("&Pause à chaque étape d'automate :"), this);
   TrackBar1 = reglette(Parametres::pauseMax, "TrackBar1", this);
   labelPause->setBuddy(TrackBar1);
   corps->addWidget(labelPause);
-  corps->addWidget(TrackBar1);
-  auto* echelle1 = new QHBoxLayout;
-  echelle1->addWidget(new QLabel(QStringLiteral("0"), this));
-  echelle1->addStretch();
-  echelle1->addWidget(new QLabel(QStringLiteral("5 s"), this));
-  corps->addLayout(echelle1);
+  corps->addLayout(avecEchelle(TrackBar1, {QStringLiteral("0"), QStringLiteral("5 s")}));
 
   CheckBoxInterruption =
       new QCheckBox(QStringLiteral("&Interrompre le jeu avant chaque tour d'automate"), this);
@@ -63,18 +73,13 @@ TfrmParametresAutomates::TfrmParametresAutomates(Parametres& p, QWidget* parent)
 
   auto* groupe = new QGroupBox(QStringLiteral(" Paramètres par défaut "), this);
   auto* dansGroupe = new QVBoxLayout(groupe);
+  dansGroupe->setContentsMargins(8, 2, 8, 2);
+  dansGroupe->setSpacing(0);
   auto* labelTaille = new QLabel(QStringLiteral("&Taille max.* par défaut des mots à chercher :"), groupe);
   TrackBar2 = reglette(Parametres::tailleMax - Parametres::tailleMin, "TrackBar2", groupe);
   labelTaille->setBuddy(TrackBar2);
   dansGroupe->addWidget(labelTaille);
-  dansGroupe->addWidget(TrackBar2);
-  auto* echelle2 = new QHBoxLayout;
-  echelle2->addWidget(new QLabel(QStringLiteral("5"), groupe));
-  echelle2->addStretch();
-  echelle2->addWidget(new QLabel(QStringLiteral("7"), groupe));
-  echelle2->addStretch();
-  echelle2->addWidget(new QLabel(QStringLiteral("9"), groupe));
-  dansGroupe->addLayout(echelle2);
+  dansGroupe->addLayout(avecEchelle(TrackBar2, {QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("9")}));
   CheckBoxAutorisation = new QCheckBox(QStringLiteral("Autoriser les déplacements"), groupe);
   CheckBoxAutorisation->setObjectName(QStringLiteral("CheckBoxAutorisation"));
   dansGroupe->addWidget(CheckBoxAutorisation);
@@ -85,9 +90,7 @@ TfrmParametresAutomates::TfrmParametresAutomates(Parametres& p, QWidget* parent)
                                          "recherche."),
                           this);
   note->setWordWrap(true);
-  QFont petite = note->font();
-  petite.setPointSizeF(std::max(6.0, petite.pointSizeF() - 1.5));
-  note->setFont(petite);
+  note->setFont(policeSansSerif(7));
   corps->addWidget(note);
 
   auto* boutons = new QHBoxLayout;
@@ -101,14 +104,13 @@ TfrmParametresAutomates::TfrmParametresAutomates(Parametres& p, QWidget* parent)
   boutons->addWidget(annuler);
   corps->addLayout(boutons);
 
-  StatusBar = new QStatusBar(this);
-  StatusBar->setSizeGripEnabled(false);
+  StatusBar = new BarreEtat(this);
   principal->addWidget(StatusBar);
 
   connect(valider, &QPushButton::clicked, this, &TfrmParametresAutomates::ButtonValiderClick);
   connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
 
-  setFixedSize(QSize(338, 274).expandedTo(sizeHint()));
+  setFixedSize(largeur, hauteur);
   chargerParametres();
 }
 

@@ -21,6 +21,9 @@ class TfrmParametresAutomates : public QDialog {
 
   Parametres& parametres;
 
+  // The client area.
+  static constexpr int largeur = 338, hauteur = 274;
+
   // Reads the file into the settings (unless the last write failed, in
   // which case the settings in use stay) and puts them on the controls.
   void chargerParametres();

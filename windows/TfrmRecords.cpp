@@ -1,12 +1,16 @@
 #include "TfrmRecords.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
 #include <QSettings>
 #include <QShowEvent>
 
+#include <algorithm>
+
+#include "Apparence.h"
 #include "Cp1252.h"
 
 namespace irvad {
@@ -56,16 +60,16 @@ TfrmRecords::TfrmRecords(QWidget* parent) : QDialog(parent) {
   setFixedSize(365, 54);
   move(0, 466);
 
-  QFont normale(QStringLiteral("MS Sans Serif"));
-  normale.setPointSize(8);
-  QFont mot(QStringLiteral("Comic Sans MS"));
-  mot.setPointSize(8);
+  // Faces of the same widths where these are missing, so that every text fits.
+  const QFont normale = policeSansSerif(8);
+  QFont mot = normale;
+  mot.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
   mot.setBold(true);
   QFont nombre = normale;
   nombre.setBold(true);
-  QFont fixe(QStringLiteral("Courier New"));
-  fixe.setPointSize(8);
-  fixe.setStyleHint(QFont::Monospace);
+  const QFont fixe = policeFixe(8);
+  // The dates end at x = 359 and take the room of their longest text.
+  const int largeurDate = std::max(100, QFontMetrics(fixe).horizontalAdvance(QStringLiteral("00/00/0000 00:00")) + 2);
 
   const std::array<QString, 4> libelles = {
       QStringLiteral("Mot le plus long :"), QStringLiteral("Meilleur score :"),
@@ -78,7 +82,8 @@ TfrmRecords::TfrmRecords(QWidget* parent) : QDialog(parent) {
     auto* libelle = new QLabel(libelles[static_cast<std::size_t>(i)], this);
     libelle->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     libelle->setFont(normale);
-    libelle->setGeometry(3, y, 150, hauteurLigne);
+    libelle->move(3, y);
+    libelle->resize(libelle->sizeHint().width(), hauteurLigne);
 
     // The values end at x = 169, over the free end of the caption's row.
     auto* valeur = new QLabel(i == 0 ? QString() : QStringLiteral("0"), this);
@@ -103,7 +108,7 @@ TfrmRecords::TfrmRecords(QWidget* parent) : QDialog(parent) {
     date->setTextFormat(Qt::PlainText);
     date->setFont(fixe);
     date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    date->setGeometry(259, y, 100, hauteurLigne);
+    date->setGeometry(359 - largeurDate, y, largeurDate, hauteurLigne);
     LabelDate[static_cast<std::size_t>(i)] = date;
   }
   LabelMot = valeurs[0];

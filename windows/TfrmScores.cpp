@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "Apparence.h"
 #include "Cp1252.h"
 
 namespace irvad {
@@ -60,19 +61,16 @@ TfrmScores::TfrmScores(Jeu& jeu, QWidget* parent) : QWidget(parent), jeu_(jeu) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   // Where the face is missing, one of the same metrics: the narrow columns
   // are cut for it.
-  QFont police;
-  police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
-  police.setPointSize(8);
-  police.setStyleHint(QFont::SansSerif);
-  setFont(police);
+  setFont(policeSansSerif(8));
   move(646, 0);
   secondesAffichees_.fill(-1);
+  // Wide enough for the caption of a three-digit round.
+  largeur_ = std::max(largeurClient, largeurPourTitre(QStringLiteral("Scores - Tour n°888")));
 
   StringGrid = new GrilleScores(*this);
   nbLignes_ = nbJoueursMax + 1;
-  setFixedSize(largeurClient, hauteurClient(nbJoueursMax));
-  StringGrid->setGeometry(0, 0, largeurClient, hauteurClient(nbJoueursMax));
+  setFixedSize(largeur_, hauteurClient(nbJoueursMax));
+  StringGrid->setGeometry(0, 0, largeur_, hauteurClient(nbJoueursMax));
 
   Timer.setInterval(intervalleTemps);
   connect(&Timer, &QTimer::timeout, this, &TfrmScores::TimerTimer);
@@ -85,8 +83,8 @@ void TfrmScores::ajusterLignes() {
   const int lignes = static_cast<int>(joueursEnJeu()) + 1;
   if (lignes == nbLignes_ && height() == hauteurClient(lignes - 1)) return;
   nbLignes_ = lignes;
-  setFixedSize(largeurClient, hauteurClient(lignes - 1));
-  StringGrid->setGeometry(0, 0, largeurClient, hauteurClient(lignes - 1));
+  setFixedSize(largeur_, hauteurClient(lignes - 1));
+  StringGrid->setGeometry(0, 0, largeur_, hauteurClient(lignes - 1));
 }
 
 void TfrmScores::showEvent(QShowEvent* evenement) {
@@ -114,9 +112,12 @@ void TfrmScores::mettreAJourScores() {
 
 QRect TfrmScores::rectCellule(int colonne, int ligne) const {
   if (colonne < 0 || colonne >= 5 || ligne < 0 || ligne >= nbLignes_) return {};
+  const auto largeurColonne = [this](int c) {
+    return largeurs[static_cast<std::size_t>(c)] + (c == 0 ? largeur_ - largeurClient : 0);
+  };
   int x = bord;
-  for (int c = 0; c < colonne; ++c) x += largeurs[static_cast<std::size_t>(c)] + 1;
-  return {x, bord + ligne * pasLigne, largeurs[static_cast<std::size_t>(colonne)], hauteurCellule};
+  for (int c = 0; c < colonne; ++c) x += largeurColonne(c) + 1;
+  return {x, bord + ligne * pasLigne, largeurColonne(colonne), hauteurCellule};
 }
 
 int TfrmScores::joueurDeLigne(int ligne) const {

@@ -48,6 +48,8 @@ class TfrmScores : public QWidget {
   static constexpr int hauteurCellule = 17;
   static constexpr int pasLigne = hauteurCellule + 1;  // a cell and its grid line
   static constexpr int bord = 2;                       // the grid's frame
+  // The grid's width at its columns' widths. The window is wider when its
+  // caption needs it, the names' column taking the difference.
   static constexpr int largeurClient = 147;
   static constexpr int intervalleTemps = 100;  // ms
   // The client area holds the header and one row per player inside the
@@ -76,6 +78,7 @@ class TfrmScores : public QWidget {
   // The time text last drawn on a row (empty before its first drawing).
   QString tempsAffiche(int ligne) const;
   int nbLignes() const { return nbLignes_; }
+  int largeur() const { return largeur_; }
   QRect rectCellule(int colonne, int ligne) const;
 
   static const std::array<QString, 5> entetes;
@@ -97,6 +100,7 @@ class TfrmScores : public QWidget {
 
   Jeu& jeu_;
   int nbLignes_ = 0;
+  int largeur_ = largeurClient;
   // The time text last drawn on each row, and its seconds (-1: not drawn).
   std::array<QString, nbJoueursMax + 1> tempsAffiches_{};
   std::array<long long, nbJoueursMax + 1> secondesAffichees_{};

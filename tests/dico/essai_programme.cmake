@@ -31,3 +31,16 @@ execute_process(COMMAND ${PROGRAMME} --verifier ${DOSSIER}/faux RESULT_VARIABLE 
 if(r EQUAL 0)
   message(FATAL_ERROR "un fichier de 5 octets passe la vérification")
 endif()
+# Seeded games count the words they form that the decisions refuse.
+file(WRITE ${DOSSIER}/petits.txt "ma\nmi\nai\nam\nami\n")
+file(WRITE ${DOSSIER}/decisions.txt "MA oui\nMI non essai\n")
+execute_process(COMMAND ${PROGRAMME} --mots ${DOSSIER}/petits.txt --sortie ${DOSSIER}/petits --remplir
+                RESULT_VARIABLE r OUTPUT_QUIET ERROR_QUIET)
+execute_process(COMMAND ${PROGRAMME} --mesurer ${DOSSIER}/petits --decisions ${DOSSIER}/decisions.txt --graines 1-2
+                RESULT_VARIABLE r OUTPUT_VARIABLE sortie)
+if(NOT r EQUAL 0 OR NOT sortie MATCHES "Rebut : ([0-9]+) des ([0-9]+) mots form[^ ]+ en 6 parties.* : MI [0-9]+/[1-6]\n$")
+  message(FATAL_ERROR "--mesurer : ${sortie}")
+endif()
+if(CMAKE_MATCH_1 EQUAL 0 OR NOT CMAKE_MATCH_1 LESS CMAKE_MATCH_2)
+  message(FATAL_ERROR "--mesurer compte mal : ${sortie}")
+endif()

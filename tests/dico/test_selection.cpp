@@ -1,62 +1,176 @@
-// The choice of the words of a block among the candidates, and the filter of written words.
+// The choice of the words: the filter of written words, the reviewed decisions,
+// the short words, the lemma-wise cut and the ranking of lemmas.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
+#include <fstream>
 
+#include "Construction.h"
+#include "DicoTest.h"
 #include "Selection.h"
 #include "Sources.h"
 
 namespace irvad::dico {
 namespace {
 
-TEST(Selection, LesMotsDesSourcesLesPlusNombreusesPassentDAbord) {
-  std::vector<Candidat> c = {{"BA", 1}, {"CA", 3}, {"DA", 2}, {"EA", 3}, {"FA", 1}, {"GA", 2}};
-  EXPECT_EQ(choisir(c, 2), (std::vector<std::string>{"CA", "EA"}));
-  EXPECT_EQ(choisir(c, 4), (std::vector<std::string>{"CA", "DA", "EA", "GA"}));
-  // Fewer candidates than places: all of them.
-  EXPECT_EQ(choisir(c, 10).size(), 6u);
-  // The order of the candidates does not matter.
-  std::reverse(c.begin(), c.end());
-  EXPECT_EQ(choisir(c, 4), (std::vector<std::string>{"CA", "DA", "EA", "GA"}));
-}
-
-TEST(Selection, LeRangPartageSEtaleSurToutLAlphabet) {
-  std::vector<Candidat> c;
-  for (char a = 'A'; a <= 'Z'; ++a) c.push_back({std::string{a, 'O'}, 1});
-  const auto choisis = choisir(c, 5);
-  ASSERT_EQ(choisis.size(), 5u);
-  EXPECT_LT(choisis.front(), "FO");
-  EXPECT_GT(choisis.back(), "TO");
-  EXPECT_TRUE(std::is_sorted(choisis.begin(), choisis.end()));
-  for (std::size_t m : {1u, 7u, 100u, 54620u})
-    for (std::size_t n : {std::size_t{0}, std::size_t{1}, m / 3, m}) {
-      const auto places = repartir(m, n);
-      ASSERT_EQ(places.size(), n);
-      EXPECT_TRUE(std::adjacent_find(places.begin(), places.end(), std::greater_equal<>()) == places.end());
-      if (n) {
-        EXPECT_LT(places.back(), m);
-      }
-    }
-}
-
-TEST(Selection, UneLongueurSansAssezDeMotsEstSignalee) {
-  std::array<std::vector<Candidat>, dicoNbLongueurs> candidats;
-  ListeMots listes;
-  std::string erreur;
-  EXPECT_FALSE(choisirListes(candidats, listes, erreur));
-  EXPECT_NE(erreur.find('9'), std::string::npos) << erreur;
-}
-
 TEST(Sources, UnMotEcritDevientUnCandidatOuRien) {
   EXPECT_EQ(candidat("élève"), "ELEVE");
-  EXPECT_EQ(candidat("l'arbre"), "ARBRE");
   EXPECT_EQ(candidat("cœur"), "COEUR");
-  for (const char* refuse : {"Paris", "a", "anticonstitutionnel", "porte-clé", "brr", "2e", "km/h", ""})
+  // capitals anywhere, elided words, no vowel, wrong length or characters
+  for (const char* refuse : {"Paris", "cDNA", "mAh", "ŒUVRE", "l'arbre", "qu’il", "brr", "a", "anticonstitutionnel",
+                             "porte-clé", "2e", ""})
     EXPECT_EQ(candidat(refuse), "") << refuse;
-  EXPECT_TRUE(commenceParMinuscule("été"));
-  EXPECT_FALSE(commenceParMinuscule("Été"));
-  EXPECT_FALSE(commenceParMinuscule("1er"));
+}
+
+TEST(Sources, UnDictionnaireHunspellDonneSesMotsSesLemmesEtSesAutresFormes) {
+  const std::string base = test::dossierTemporaire() + "essai";
+  std::ofstream(base + ".aff") << "SET UTF-8\nKEEPCASE K\nSFX S Y 1\nSFX S 0 s .\nPFX L Y 1\nPFX L 0 l' .\n";
+  std::ofstream(base + ".dic") << "7\ncagette/SL po:nom is:fem\nrecoudre po:v3__t___zz\nweek-end/S po:nom\n"
+                                  "mAh po:nom\nkcal/K po:nom\nParis po:npr\nbrr po:interj\n";
+  SourceLue s;
+  std::string erreur;
+  ASSERT_TRUE(lireHunspell(base + ".aff", base + ".dic", true, s, erreur)) << erreur;
+  // l'cagette and its kind are no candidates
+  EXPECT_EQ(s.mots, (std::vector<std::string>{"CAGETTE", "CAGETTES", "RECOUDRE"}));
+  EXPECT_EQ(s.soudes, (std::vector<std::string>{"WEEKEND", "WEEKENDS"}));
+  EXPECT_EQ(s.presents, (std::vector<std::string>{"BRR", "KCAL", "MAH", "PARIS"}));
+  ASSERT_EQ(s.lemmes.size(), 2u);
+  EXPECT_EQ(s.lemmes[0].mot, "cagette");
+  EXPECT_EQ(s.lemmes[0].categorie, "nom");
+  EXPECT_EQ(s.lemmes[0].classe, Classe::nomOuAdjectif);
+  EXPECT_EQ(s.lemmes[1].formes, (std::vector<std::string>{"RECOUDRE"}));
+  EXPECT_EQ(s.lemmes[1].classe, Classe::verbe);
+}
+
+TEST(Decisions, LeFichierEstLuLigneParLigneEtSesFautesNommees) {
+  Decisions d;
+  std::string erreur;
+  ASSERT_TRUE(d.lire("# en-tête\nKA oui\r\n\nAE non symbole  # commentaire\nETC non abréviation\n", erreur)) << erreur;
+  ASSERT_NE(d.trouver("KA"), nullptr);
+  EXPECT_TRUE(d.trouver("KA")->accepte);
+  EXPECT_TRUE(d.refuse("AE"));
+  EXPECT_EQ(d.trouver("AE")->raison, "symbole");
+  EXPECT_LT(d.trouver("AE")->rang, d.trouver("ETC")->rang);
+  EXPECT_EQ(d.trouver("OK"), nullptr);
+  for (const char* faux : {"ka oui\n", "KA peut-être\n", "KA non\n", "KA non deux mots\n", "A oui\n", "KA oui\nKA non x\n"}) {
+    EXPECT_FALSE(d.lire(faux, erreur)) << faux;
+    EXPECT_NE(erreur.find("ligne"), std::string::npos) << erreur;
+  }
+  // a failed read leaves the decisions as they were
+  EXPECT_TRUE(d.refuse("AE"));
+}
+
+TEST(Selection, OrdreEtaleEtaleChaqueDebutSurToutLeRang) {
+  EXPECT_EQ(ordreEtale(5), (std::vector<std::size_t>{0, 4, 2, 1, 3}));
+  for (std::size_t m : {1u, 7u, 100u, 1000u}) {
+    auto ordre = ordreEtale(m);
+    ASSERT_EQ(ordre.size(), m);
+    // the first half of the visit reaches the last quarter of the names
+    EXPECT_GE(*std::max_element(ordre.begin(), ordre.begin() + static_cast<std::ptrdiff_t>((m + 1) / 2)),
+              m - (m + 3) / 4);
+    std::sort(ordre.begin(), ordre.end());
+    for (std::size_t k = 0; k < m; ++k) ASSERT_EQ(ordre[k], k);
+  }
+}
+
+TEST(Selection, LesMotsCourtsSuiventLesDecisionsPuisBouchentAvecLesRefuses) {
+  Decisions d;
+  std::string erreur;
+  ASSERT_TRUE(d.lire("KA oui\nOK oui\nOP non fragment\nAE non symbole\nID non latin\n", erreur));
+  const Familles h = familleHunspell, w = familleWfrench, a = familleAspell;
+  const std::vector<MotCourt> candidats = {
+      {"AE", h},       {"AH", h | a | w}, {"EC", w}, {"ET", h | a | w}, {"ID", a}, {"IF", h | a},
+      {"KA", w},       {"OK", 0},         {"OP", h}, {"ZZ", 0}};
+  ChoixCourts c;
+  // real words first (more families first), then the undecided EC, then the refused in file order
+  ASSERT_TRUE(choisirCourts(candidats, d, 5, false, c));
+  EXPECT_EQ(c.mots, (std::vector<std::string>{"AH", "ET", "IF", "KA", "OK"}));
+  EXPECT_TRUE(c.bouchons.empty());
+  ASSERT_TRUE(choisirCourts(candidats, d, 7, false, c));
+  EXPECT_EQ(c.mots, (std::vector<std::string>{"AH", "EC", "ET", "IF", "KA", "OK", "OP"}));
+  EXPECT_EQ(c.bouchons, (std::vector<std::string>{"OP"}));
+  EXPECT_EQ(c.aRevoir, (std::vector<std::string>{"AH", "EC", "ET", "IF"}));
+  // a word that only a decision could admit (ZZ) never comes in: 9 at most
+  EXPECT_FALSE(choisirCourts(candidats, d, 10, false, c));
+  // the measuring list takes every refused word first
+  ASSERT_TRUE(choisirCourts(candidats, d, 4, true, c));
+  EXPECT_EQ(c.mots, (std::vector<std::string>{"AE", "AH", "ID", "OP"}));
+}
+
+TEST(Selection, LesLemmesEntrentEntiersTantQuIlsTiennent) {
+  // places: 2 words of 6 letters, 1 of 7, none of 8 or 9
+  const std::array<std::size_t, 4> places = {2, 1, 0, 0};
+  std::vector<Groupe> groupes = {
+      {{"CAGETTE", "CAGETTES"}, {-1, 0, 0, 0}, "cagette"},  // ranked first, but 8 letters do not fit
+      {{"COMBOS"}, {-1, 0, 0, 0}, "combo"},
+      {{"ABAQUE", "ABAQUES"}, {-1, 0, 1, 0}, "abaque"},
+      {{"ZAZOUS"}, {-1, 1, 0, 1}, "ZAZOUS"},
+  };
+  ChoixLongs c;
+  ASSERT_TRUE(choisirLongs(groupes, places, c));
+  EXPECT_EQ(c.mots[0], (std::vector<std::string>{"ABAQUE", "COMBOS"}));
+  EXPECT_EQ(c.mots[1], (std::vector<std::string>{"ABAQUES"}));
+  EXPECT_EQ(c.groupesCoupes, 0u);
+  // when whole groups cannot fill the blocks, the best groups give some forms
+  groupes.erase(groupes.begin() + 2);
+  ASSERT_TRUE(choisirLongs(groupes, places, c));
+  EXPECT_EQ(c.mots[0], (std::vector<std::string>{"COMBOS", "ZAZOUS"}));
+  EXPECT_EQ(c.mots[1], (std::vector<std::string>{"CAGETTE"}));
+  EXPECT_EQ(c.groupesCoupes, 1u);
+  groupes.pop_back();
+  EXPECT_FALSE(choisirLongs(groupes, places, c));
+}
+
+SourceLue source(const char* nom, Familles f, std::vector<std::string> mots, std::vector<std::string> soudes = {}) {
+  SourceLue s;
+  s.nom = nom;
+  s.famille = f;
+  s.mots = std::move(mots);
+  s.soudes = std::move(soudes);
+  return s;
+}
+
+Lemme lemme(const char* mot, const char* categorie, Classe classe, std::vector<std::string> formes) {
+  return {mot, categorie, classe, std::move(formes)};
+}
+
+TEST(Construction, LesLemmesSontClassesParFamillesNatureEtJumeau) {
+  SourceLue classique = source("hunspell-fr-classical", familleHunspell,
+                               {"CAGETTE", "CAGETTES", "TRADER", "TRADERS", "RECOUDRA", "RECOUDRAS"});
+  classique.lemmes = {lemme("cagette", "nom", Classe::nomOuAdjectif, {"CAGETTE", "CAGETTES"}),
+                      lemme("trader", "nom", Classe::nomOuAdjectif, {"TRADER", "TRADERS"}),
+                      lemme("recoudre", "v3__t___zz", Classe::verbe, {"RECOUDRA", "RECOUDRAS"})};
+  SourceLue complete = classique;
+  complete.nom = "hunspell-fr-comprehensive";
+  for (const char* m : {"WEEKEND", "WEEKENDS", "TRADEUR", "TRADEURS", "GOUROUS"}) complete.mots.push_back(m);
+  std::sort(complete.mots.begin(), complete.mots.end());
+  complete.lemmes.push_back(lemme("weekend", "nom", Classe::nomOuAdjectif, {"WEEKEND", "WEEKENDS"}));
+  complete.lemmes.push_back(lemme("tradeur", "nom", Classe::nomOuAdjectif, {"TRADEUR", "TRADEURS"}));
+  complete.lemmes.push_back(lemme("gourou", "nom", Classe::nomOuAdjectif, {"GOUROUS"}));
+  // two lists of one family count once; a welded week-end speaks for weekend
+  const std::vector<SourceLue> sources = {
+      classique, complete, source("aspell-fr", familleAspell, {"TRADER", "ZYGOMA"}, {"WEEKEND"}),
+      source("myspell-fr-gut", familleAspell, {"TRADER"}),
+      source("wfrench", familleWfrench, {"TRADERS", "ZYGOMA"}, {"WEEKEND", "WEEKENDS"})};
+  std::size_t lemmes = 0, jumeaux = 0;
+  const auto groupes = groupesLongs(sources, lemmes, jumeaux);
+  EXPECT_EQ(lemmes, 6u);
+  EXPECT_EQ(jumeaux, 2u);
+  auto rang = [&](const std::string& forme) {
+    const auto it = std::find_if(groupes.begin(), groupes.end(), [&](const Groupe& g) {
+      return std::find(g.formes.begin(), g.formes.end(), forme) != g.formes.end();
+    });
+    return it == groupes.end() ? std::array<int, 4>{} : it->rang;
+  };
+  EXPECT_EQ(rang("CAGETTES"), (std::array<int, 4>{-1, 0, 0, 0}));
+  EXPECT_EQ(rang("TRADER"), (std::array<int, 4>{-2, 0, 0, 0}));
+  EXPECT_EQ(rang("WEEKENDS"), (std::array<int, 4>{-2, 0, 0, 0}));  // with week-end
+  EXPECT_EQ(rang("TRADEURS"), (std::array<int, 4>{-2, 0, 0, 0}));  // with trader
+  EXPECT_EQ(rang("GOUROUS"), (std::array<int, 4>{-1, 0, 0, 1}));   // a variant without twin
+  EXPECT_EQ(rang("RECOUDRA"), (std::array<int, 4>{-1, 0, 1, 0}));  // a verb one family knows
+  EXPECT_EQ(rang("ZYGOMA"), (std::array<int, 4>{-2, 1, 0, 1}));    // no lemma
+  EXPECT_EQ(distance("NENUPHAR", "NENUFAR", 2), 2u);
+  EXPECT_EQ(distance("CHARRIOT", "CHAT", 2), 3u);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the build folder into a temporary prefix and checks the tree:
-# program data under lib/irvad, bin/irvad a link to the executable there,
+# program data under lib/irvad, games/irvad a link to the executable there,
 # the icons at every size, the desktop entry, the MIME type (which then
 # compiles and maps *.ivd) and the metainfo.
 # Arguments: build folder, source folder, AppStream id, 1 when the game is
@@ -36,19 +36,19 @@ done
 if [ -f "$construction/bin/L23456789" ]; then
   cmp -s "$construction/bin/L23456789" "$prefixe/lib/irvad/L23456789" || echec "L23456789 manque ou diffère"
 fi
-# bin/NAME is a relative link to lib/irvad/NAME, the executable itself.
+# games/NAME is a relative link to lib/irvad/NAME, the executable itself.
 lien() {
-  [ -L "$prefixe/bin/$1" ] || echec "bin/$1 n'est pas un lien"
-  [ "$(readlink "$prefixe/bin/$1")" = "../lib/irvad/$1" ] || echec "bin/$1 pointe ailleurs"
+  [ -L "$prefixe/games/$1" ] || echec "games/$1 n'est pas un lien"
+  [ "$(readlink "$prefixe/games/$1")" = "../lib/irvad/$1" ] || echec "games/$1 pointe ailleurs"
   [ -f "$prefixe/lib/irvad/$1" ] && [ -x "$prefixe/lib/irvad/$1" ] || echec "lib/irvad/$1 manque"
-  [ "$(readlink -f "$prefixe/bin/$1")" = "$(readlink -f "$prefixe/lib/irvad/$1")" ] || echec "lien cassé"
+  [ "$(readlink -f "$prefixe/games/$1")" = "$(readlink -f "$prefixe/lib/irvad/$1")" ] || echec "lien cassé"
 }
 [ "$programme" = 1 ] && lien irvad
 if [ "$cli" = 1 ]; then
   lien irvad-cli
   # Started through the link from elsewhere, it finds the word list beside its real self.
   if [ -f "$prefixe/lib/irvad/L23456789" ]; then
-    reponse=$(cd / && "$prefixe/bin/irvad-cli" mot MAISON) || echec "irvad-cli ne trouve pas sa liste de mots"
+    reponse=$(cd / && "$prefixe/games/irvad-cli" mot MAISON) || echec "irvad-cli ne trouve pas sa liste de mots"
     [ "$reponse" = "MAISON : oui" ] || echec "irvad-cli répond : $reponse"
   fi
 fi

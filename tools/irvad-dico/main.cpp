@@ -1,14 +1,18 @@
 // irvad-dico: builds the word list file L23456789.
 //
-//   irvad-dico --sources DOSSIER --sortie FICHIER
+//   irvad-dico --sources DOSSIER --decisions FICHIER --sortie FICHIER [--essai]
 //       from the six French word lists that the preparation script put in
-//       DOSSIER (preparer-sources.sh);
+//       DOSSIER (preparer-sources.sh) and the reviewed decisions on short
+//       words (mots-courts.txt); then plays the measuring games on it;
 //   irvad-dico --mots FICHIER --sortie FICHIER [--remplir]
 //       from one plain UTF-8 list of words, one a line; with --remplir the
 //       blocks are filled up with filler words of consonants only;
 //   irvad-dico --verifier FICHIER [MOT...]
 //       checks that FICHIER is a sound word list, and tells for each MOT
-//       whether the list holds it.
+//       whether the list holds it;
+//   irvad-dico --mesurer FICHIER --decisions FICHIER [--graines A-B]
+//       plays seeded games of computer players on the list FICHIER and
+//       counts the words they form that the decisions refuse.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,8 +22,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Construction.h"
 #include "Cp1252.h"
 #include "DicoEcriture.h"
+#include "Mesure.h"
 #include "Pliage.h"
 #include "Selection.h"
 #include "Sources.h"
@@ -29,9 +35,10 @@ namespace {
 using namespace irvad;
 
 constexpr const char* usage =
-    "usage : irvad-dico --sources DOSSIER --sortie FICHIER\n"
+    "usage : irvad-dico --sources DOSSIER --decisions FICHIER --sortie FICHIER [--essai]\n"
     "        irvad-dico --mots FICHIER --sortie FICHIER [--remplir]\n"
-    "        irvad-dico --verifier FICHIER [MOT...]\n";
+    "        irvad-dico --verifier FICHIER [MOT...]\n"
+    "        irvad-dico --mesurer FICHIER --decisions FICHIER [--graines A-B]\n";
 
 int echec(const std::string& texte) {
   std::cerr << "irvad-dico : " << texte << '\n';
@@ -79,60 +86,73 @@ int ecrire(const ListeMots& listes, const std::string& sortie) {
   return 0;
 }
 
-int construireComplet(const std::string& dossier, const std::string& sortie) {
-  std::vector<dico::SourceLue> sources;
+// Up to `nombre` words of a list, then " ..." when there are more.
+std::string extrait(const std::vector<std::string>& mots, std::size_t nombre) {
+  std::string texte;
+  for (std::size_t k = 0; k < mots.size() && k < nombre; ++k) texte += (k ? " " : "") + mots[k];
+  return texte + (mots.size() > nombre ? " ..." : "");
+}
+
+// Plays the measuring games on a list and prints the share of junk.
+// With detail, every refused word formed, as MOT times/games.
+int afficherMesure(const std::string& liste, const dico::Decisions& decisions, std::uint32_t premiere,
+                   std::uint32_t graines, bool detail) {
+  dico::Mesure m;
   std::string erreur;
+  if (!dico::mesurer(liste, decisions, premiere, graines, m, erreur)) return echec(erreur);
+  std::vector<std::string> pires;  // MOT times/games
+  for (const auto& r : m.rebutParMot)
+    pires.push_back(r.mot + " " + std::to_string(r.fois) + "/" + std::to_string(r.parties));
+  const auto part = [](std::size_t a, std::size_t b) { return b ? 100.0 * double(a) / double(b) : 0.0; };
+  std::printf("Rebut : %zu des %zu mots form\xC3\xA9s en %zu parties (graines %u \xC3\xA0 %u ; 2, 3 et 6 joueurs), "
+              "%.2f %%%s%s\n",
+              m.rebut, m.mots, m.parties, premiere, premiere + graines - 1, part(m.rebut, m.mots),
+              pires.empty() ? "" : " ; fois/parties : ",
+              extrait(pires, detail ? pires.size() : 12).c_str());
+  return 0;
+}
+
+int construireComplet(const std::string& dossier, const std::string& fichierDecisions, const std::string& sortie,
+                      bool essai) {
+  std::string erreur;
+  dico::Decisions decisions;
+  if (!decisions.lireFichier(fichierDecisions, erreur)) return echec(erreur);
+  std::vector<dico::SourceLue> sources;
   for (const auto& d : dico::sourcesCompletes) {
     dico::SourceLue s;
     if (!dico::lireSource(dossier, d, s, erreur))
-      return echec(erreur + " (lancer preparer-sources.sh " + dossier + ")");
+      return echec(erreur + " (lancer sh scripts/paquets.sh, qui pr\xC3\xA9pare les sources)");
     sources.push_back(std::move(s));
   }
-
-  // how many sources hold each word; the symbols of any source stay out
-  std::unordered_map<std::string, int> nombre;
-  std::vector<std::string> symboles;
-  for (const auto& s : sources) {
-    for (const std::string& m : s.mots) ++nombre[m];
-    symboles.insert(symboles.end(), s.symboles.begin(), s.symboles.end());
-  }
-  std::sort(symboles.begin(), symboles.end());
-  symboles.erase(std::unique(symboles.begin(), symboles.end()), symboles.end());
-
-  std::array<std::vector<dico::Candidat>, dicoNbLongueurs> candidats;
-  std::vector<std::string> ecartes;
-  for (auto& [mot, n] : nombre) {
-    if (std::binary_search(symboles.begin(), symboles.end(), mot)) {
-      ecartes.push_back(mot);
-      continue;
-    }
-    candidats[mot.size() - dicoLongueurMin].push_back({mot, n});
-  }
-  std::sort(ecartes.begin(), ecartes.end());
+  dico::Construction c;
+  if (!dico::construire(sources, decisions, essai, c, erreur)) return echec(erreur);
 
   std::printf("Candidats par source et par longueur :\n");
   entete("source");
   for (const auto& s : sources) std::printf("%-28s%s\n", s.nom.c_str(), colonnes(parLongueur(s.mots)).c_str());
-  std::array<std::size_t, dicoNbLongueurs> nCandidats{}, nPlaces{};
-  for (std::size_t i = 0; i < dicoNbLongueurs; ++i) {
-    nCandidats[i] = candidats[i].size();
-    nPlaces[i] = motsParLongueur[i];
-  }
-  std::printf("%-28s%s\n", "candidats (toutes sources)", colonnes(nCandidats).c_str());
+  std::array<std::size_t, dicoNbLongueurs> nPlaces{};
+  for (std::size_t i = 0; i < dicoNbLongueurs; ++i) nPlaces[i] = motsParLongueur[i];
+  std::printf("%-28s%s\n", "candidats (toutes sources)", colonnes(c.candidats).c_str());
   std::printf("%-28s%s\n", "places", colonnes(nPlaces).c_str());
-  for (std::size_t k = sources.size(); k >= 1; --k) {
-    std::array<std::size_t, dicoNbLongueurs> n{};
-    for (std::size_t i = 0; i < dicoNbLongueurs; ++i)
-      for (const auto& c : candidats[i]) n[i] += std::size_t(c.sources) == k;
-    std::printf("  dans %zu source%s%*s%s\n", k, k > 1 ? "s" : " ", 16, "", colonnes(n).c_str());
+  std::printf("Lemmes des dictionnaires hunspell : %zu, dont %zu graphies de 1990 class\xC3\xA9""es avec leur "
+              "jumelle classique\n",
+              c.lemmes, c.jumeaux);
+  for (std::size_t i = 0; i < c.courts.size(); ++i) {
+    const auto& choix = c.courts[i];
+    if (!choix.bouchons.empty())
+      std::printf("%zu lettres : %zu mot(s) refus\xC3\xA9(s) bouchent les derni\xC3\xA8res places : %s\n", i + 2,
+                  choix.bouchons.size(), extrait(choix.bouchons, 100).c_str());
+    if (!choix.aRevoir.empty())
+      std::printf("%zu lettres : %zu candidat(s) sans d\xC3\xA9""cision \xC3\xA0 revoir : %s\n", i + 2,
+                  choix.aRevoir.size(), extrait(choix.aRevoir, 30).c_str());
   }
-  std::printf("Symboles et abr\xC3\xA9viations \xC3\xA9""cart\xC3\xA9s : %zu (", ecartes.size());
-  for (std::size_t k = 0; k < ecartes.size() && k < 12; ++k) std::printf("%s%s", k ? " " : "", ecartes[k].c_str());
-  std::printf("%s)\n", ecartes.size() > 12 ? " ..." : "");
-
-  ListeMots listes;
-  if (!dico::choisirListes(candidats, listes, erreur)) return echec(erreur);
-  return ecrire(listes, sortie);
+  if (!c.absents.empty())
+    std::printf("D\xC3\xA9""cisions sur des mots qu'aucune source n'\xC3\xA9""crit (sans effet) : %s\n",
+                extrait(c.absents, 30).c_str());
+  std::printf("6 \xC3\xA0 9 lettres : %zu lemme(s) coup\xC3\xA9(s) ; paires MOT/MOTS coup\xC3\xA9""es : %zu\n",
+              c.groupesCoupes, c.pairesCoupees);
+  if (const int r = ecrire(c.listes, sortie)) return r;
+  return afficherMesure(sortie, decisions, 1, 150, false);
 }
 
 int construireDepuisMots(const std::string& fichierMots, const std::string& sortie, bool remplir) {
@@ -168,9 +188,18 @@ int construireDepuisMots(const std::string& fichierMots, const std::string& sort
   if (remplir) {
     if (!remplirListes(mots, listes, erreur)) return echecMoteur(erreur);
   } else {
-    std::array<std::vector<dico::Candidat>, dicoNbLongueurs> candidats;
-    for (std::string& m : mots) candidats[m.size() - dicoLongueurMin].push_back({std::move(m), 1});
-    if (!dico::choisirListes(candidats, listes, erreur)) return echec(erreur);
+    // more words than places: taken spread over the alphabet
+    std::string manques;
+    for (std::size_t i = 0; i < dicoNbLongueurs; ++i) {
+      std::vector<std::string> bloc;
+      for (const std::string& m : mots)
+        if (m.size() == i + dicoLongueurMin) bloc.push_back(m);
+      if (bloc.size() < motsParLongueur[i])
+        manques += (manques.empty() ? "" : ", ") + std::to_string(i + dicoLongueurMin) + " lettres : " +
+                   std::to_string(bloc.size()) + " mots pour " + std::to_string(motsParLongueur[i]);
+      listes[i] = dico::etaler(bloc, motsParLongueur[i]);
+    }
+    if (!manques.empty()) return echec("pas assez de mots : " + manques);
   }
   return ecrire(listes, sortie);
 }
@@ -196,9 +225,9 @@ int verifier(const std::string& fichier, const std::vector<std::string>& mots) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string sources, mots, sortie, aVerifier;
+  std::string sources, mots, sortie, aVerifier, aMesurer, decisions, graines = "1-150";
   std::vector<std::string> motsVerifies;
-  bool remplir = false;
+  bool remplir = false, essai = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto valeur = [&](std::string& v) {
@@ -214,8 +243,16 @@ int main(int argc, char** argv) {
       if (!valeur(sortie)) return echec("--sortie sans fichier\n" + std::string(usage));
     } else if (a == "--verifier") {
       if (!valeur(aVerifier)) return echec("--verifier sans fichier\n" + std::string(usage));
+    } else if (a == "--mesurer") {
+      if (!valeur(aMesurer)) return echec("--mesurer sans fichier\n" + std::string(usage));
+    } else if (a == "--decisions") {
+      if (!valeur(decisions)) return echec("--decisions sans fichier\n" + std::string(usage));
+    } else if (a == "--graines") {
+      if (!valeur(graines)) return echec("--graines sans valeurs\n" + std::string(usage));
     } else if (a == "--remplir") {
       remplir = true;
+    } else if (a == "--essai") {
+      essai = true;
     } else if (a == "--aide" || a == "--help" || a == "-h") {
       std::fputs(usage, stdout);
       return 0;
@@ -225,16 +262,30 @@ int main(int argc, char** argv) {
       return echec("argument inconnu : " + a + "\n" + usage);
     }
   }
-  const int modes = !sources.empty() + !mots.empty() + !aVerifier.empty();
-  if (modes != 1) return echec(std::string("choisir un seul de --sources, --mots, --verifier\n") + usage);
+  const int modes = !sources.empty() + !mots.empty() + !aVerifier.empty() + !aMesurer.empty();
+  if (modes != 1) return echec(std::string("choisir un seul de --sources, --mots, --verifier, --mesurer\n") + usage);
   if (!aVerifier.empty()) {
-    if (!sortie.empty() || remplir) return echec(std::string("--verifier va seul\n") + usage);
+    if (!sortie.empty() || remplir || essai || !decisions.empty())
+      return echec(std::string("--verifier va seul\n") + usage);
     return verifier(aVerifier, motsVerifies);
+  }
+  if (!aMesurer.empty()) {
+    unsigned premiere = 0, derniere = 0;
+    char fin = 0;
+    if (std::sscanf(graines.c_str(), "%u-%u%c", &premiere, &derniere, &fin) != 2 || derniere < premiere)
+      return echec("--graines A-B attendu, A <= B\n" + std::string(usage));
+    if (decisions.empty()) return echec(std::string("--decisions manque\n") + usage);
+    dico::Decisions d;
+    std::string erreur;
+    if (!d.lireFichier(decisions, erreur)) return echec(erreur);
+    return afficherMesure(aMesurer, d, premiere, derniere - premiere + 1, true);
   }
   if (sortie.empty()) return echec(std::string("--sortie manque\n") + usage);
   if (!sources.empty()) {
     if (remplir) return echec(std::string("--remplir ne va qu'avec --mots\n") + usage);
-    return construireComplet(sources, sortie);
+    if (decisions.empty()) return echec(std::string("--decisions manque\n") + usage);
+    return construireComplet(sources, decisions, sortie, essai);
   }
+  if (essai || !decisions.empty()) return echec(std::string("--mots va sans --essai ni --decisions\n") + usage);
   return construireDepuisMots(mots, sortie, remplir);
 }

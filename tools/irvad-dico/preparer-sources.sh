@@ -11,6 +11,10 @@
 # system's spelling set-up is never touched. Work already done is kept: delete
 # FOLDER to start again.
 #
+# scripts/paquets.sh runs it at set-up, into .cache/sources-dico: the download
+# is the only step of the word list that needs the network, and the build only
+# reads the folder.
+#
 # usage: preparer-sources.sh FOLDER
 set -eu
 
@@ -61,13 +65,10 @@ for paquet in hunspell-fr-classical hunspell-fr-comprehensive myspell-fr-gut mys
     # the download is not sandboxed, which does no harm here
     if ! (cd "$dossier/deb" && apt-get download "$paquet"); then
       # a fresh machine may not have the package lists yet
-      if [ "$(id -u)" -eq 0 ]; then
-        apt-get update || true
-        (cd "$dossier/deb" && apt-get download "$paquet") ||
-          echec "impossible de télécharger le paquet $paquet"
-      else
-        echec "impossible de télécharger le paquet $paquet (essayer apt-get update)"
-      fi
+      if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+      $sudo apt-get update -q || true
+      (cd "$dossier/deb" && apt-get download "$paquet") ||
+        echec "impossible de télécharger le paquet $paquet"
     fi
     deb=$(ls "$dossier/deb/${paquet}"_*.deb 2>/dev/null | head -n 1 || true)
     [ -n "$deb" ] || echec "le paquet $paquet n'a pas été téléchargé"

@@ -1,0 +1,272 @@
+// The dialogs: the player set-up (its choices before and during a game), the
+// computer settings (Irvad.ini read and written), About (its links, the
+// generator reseeded) and the word list's loading dialog.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <QWindow>
+
+#include "Banc.h"
+#include "Disposition.h"
+#include "Projet.h"
+#include "TfrmAPropos.h"
+#include "TfrmDico.h"
+#include "TfrmNomJoueurs.h"
+#include "TfrmParametresAutomates.h"
+
+using namespace irvad;
+using test::lire, test::ecrire;
+
+namespace {
+
+template <class T = QWidget>
+T* element(QWidget* w, const QString& nom) {
+  T* e = w->findChild<T*>(nom);
+  if (!e) qFatal("missing %s", qPrintable(nom));
+  return e;
+}
+// Runs `action` on the modal dialog about to open.
+void ensuite(const std::function<void(QWidget*)>& action) {
+  QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
+}
+
+// The word list's loader routed to its dialog as the program does, the bar noted after each block.
+class EcranDico : public EcranNul {
+ public:
+  QPointer<TfrmDico> dico;
+  QStringList textes;
+  bool visible = true;
+  void dicoOuvrir(int32_t maximum) override {
+    if (!dico) dico = new TfrmDico();
+    dico->dicoOuvrir(maximum);
+  }
+  void dicoProgression(int32_t n) override {
+    dico->dicoProgression(n);
+    textes << dico->CGauge->text();
+    visible = visible && dico->isVisible();
+  }
+  void dicoStatut(const std::string& texte) override { dico->dicoStatut(texte); }
+  void dicoFermer() override {
+    dico->dicoFermer();
+    delete dico.data();
+  }
+  ~EcranDico() override { delete dico.data(); }
+};
+
+}  // namespace
+
+class TestDialogues : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dossier;
+  Parametres parametres{dossier.filePath("Irvad.ini").toStdString(), {}};
+
+ private slots:
+  void lesChoixDesJoueursAvantEtPendantUnePartie() {
+    test::EcranRelais ecran;
+    Jeu jeu(ecran);
+    parametres.tailleMaxParDefaut = 6;
+    parametres.deplacementsParDefaut = true;
+    QVERIFY(jeu.nouvellePartie(Tablee{2, {{"Ana", false, false, 9}, {"Bob", true, true, 5}}}));
+    const Position avant = jeu.position();
+    {
+      TfrmNomJoueurs d(jeu, parametres);
+      verifierDisposition(d, QSize(549, 344));
+    }
+
+    // Before a new game: rows for the number chosen, each with the picture of
+    // the vertex it will get; the defaults offered; the seats given back and nothing written.
+    ensuite([](QWidget* d) {
+      QVERIFY(element<QRadioButton>(d, "RadioButton16")->isChecked());
+      QVERIFY(element<QCheckBox>(d, "CheckBox1D")->isChecked() && element<QCheckBox>(d, "CheckBox2A")->isChecked());
+      element<QRadioButton>(d, "RadioJoueurs3")->click();
+      for (int s = 1; s <= 6; ++s) {
+        QCOMPARE(element(d, QStringLiteral("Edit%1").arg(s))->isEnabled(), s <= 3);
+        QCOMPARE(element(d, QStringLiteral("Image%1").arg(s))->isVisible(), s <= 3);
+      }
+      auto* nom = element<QLineEdit>(d, "Edit1");
+      nom->clear();
+      QTest::keyClicks(nom, "Bernadette");  // 10 letters, 8 kept
+      element<QLineEdit>(d, "Edit2")->setText(QStringLiteral("Éloïse"));
+      element<QLineEdit>(d, "Edit3")->clear();
+      element<QLineEdit>(d, "Edit5")->setText(QStringLiteral("Horsjeu"));  // beyond the 3 seats
+      QTest::mouseClick(element(d, "CheckBox2A"), Qt::LeftButton);
+      QTest::mouseClick(element(d, "RadioButton29"), Qt::LeftButton);
+      QTest::mouseClick(element(d, "CheckBox3D"), Qt::LeftButton);
+      QTest::mouseClick(element(d, "Button1"), Qt::LeftButton);
+    });
+    const auto t = TfrmNomJoueurs::executer(jeu, parametres, nullptr, true);
+    QVERIFY(t);
+    QCOMPARE(t->nombre, 3u);
+    QCOMPARE(t->sieges.size(), std::size_t{3});
+    const auto siege = [](const Siege& s) { return std::make_tuple(s.nom, s.automate, s.deplacements, s.tailleMax); };
+    QCOMPARE(siege(t->sieges[0]), std::make_tuple(std::string("Bernadet"), false, true, 6));
+    QCOMPARE(siege(t->sieges[1]), std::make_tuple(std::string("\xC9lo\xEFse"), false, true, 9));
+    QCOMPARE(siege(t->sieges[2]), std::make_tuple(std::string(), false, false, 6));
+    QVERIFY(jeu.position() == avant);
+    for (uint32_t n : {2u, 3u, 6u})
+      for (uint32_t s = 0; s < n; ++s) {
+        const int coin[9] = {0, 1, 2, 3, 4, 5, 2, 4, 3};  // the vertex each picture marks
+        QCOMPARE(Jeu::sommets[coin[TfrmNomJoueurs::numeroImage(int(n), int(s) + 1)]], Jeu::sommetDe(s, n));
+      }
+
+    // During the game: the players' own values, the number fixed; OK writes them.
+    ensuite([](QWidget* d) {
+      QVERIFY(!element(d, "RadioGroupJoueurs")->isEnabled());
+      QVERIFY(element<QRadioButton>(d, "RadioButton19")->isChecked());
+      QVERIFY(!element<QCheckBox>(d, "CheckBox1D")->isChecked());
+      element<QLineEdit>(d, "Edit2")->setText(QStringLiteral("Robert"));
+      QTest::mouseClick(element(d, "RadioButton27"), Qt::LeftButton);
+      QTest::mouseClick(element(d, "Button1"), Qt::LeftButton);
+    });
+    QVERIFY(TfrmNomJoueurs::executer(jeu, parametres, nullptr, false));
+    const joueur& bob = jeu.position().joueurs[1];
+    QCOMPARE(std::make_tuple(bob.nom, bob.automate, bob.tailleMax), std::make_tuple(std::string("Robert"), true, 7));
+    QCOMPARE(jeu.position().joueurs[0].tailleMax, 9);
+
+    // Cancelled, by its button or by Escape: nothing given, nothing written.
+    const Position apres = jeu.position();
+    for (bool avantPartie : {true, false}) {
+      ensuite([](QWidget* d) {
+        element<QLineEdit>(d, "Edit1")->setText("Autre");
+        QTest::mouseClick(element(d, "Button2"), Qt::LeftButton);
+      });
+      QVERIFY(!TfrmNomJoueurs::executer(jeu, parametres, nullptr, avantPartie));
+      ensuite([](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); });
+      QVERIFY(!TfrmNomJoueurs::executer(jeu, parametres, nullptr, avantPartie));
+    }
+    QVERIFY(jeu.position() == apres);
+  }
+
+  void lesReglagesDesAutomatesDansIrvadIni() {
+    const QString ini = dossier.filePath("automates.ini");
+    // A hand-edited file, out-of-range values brought back to their bounds.
+    ecrire(ini, "[Automate]\r\nPause=12\r\nTailleMax=2\r\nInterruption=o\r\n");
+    Parametres reglages(ini.toStdString(), dossier.filePath("u/Irvad.ini").toStdString());
+    TfrmParametresAutomates dialogue(reglages);
+    verifierDisposition(dialogue, QSize(338, 274));
+    auto* pause = element<QSlider>(&dialogue, "TrackBar1");
+    auto* taille = element<QSlider>(&dialogue, "TrackBar2");
+    auto* interruption = element<QCheckBox>(&dialogue, "CheckBoxInterruption");
+    QCOMPARE(pause->value(), 5);
+    QCOMPARE(taille->value(), 0);
+    QVERIFY(!interruption->isChecked());
+    // Cancelled: nothing applied, the file as it was.
+    const QByteArray avant = lire(ini);
+    pause->setValue(1);
+    QTest::mouseClick(element(&dialogue, "ButtonAnnuler"), Qt::LeftButton);
+    QCOMPARE(reglages.pause, 5);
+    QCOMPARE(lire(ini), avant);
+    // The next visit shows the file as edited meanwhile; a confirm writes it,
+    // each key where the file had it.
+    ecrire(ini, "[Automate]\r\nPause=2\r\nTailleMax=7\r\nDeplacements=N\r\n");
+    dialogue.show();
+    QCOMPARE(taille->value(), 2);
+    QVERIFY(interruption->isChecked() && !element<QCheckBox>(&dialogue, "CheckBoxAutorisation")->isChecked());
+    pause->setFocus();
+    QTest::keyClick(pause, Qt::Key_Home);
+    taille->setValue(taille->maximum());
+    interruption->click();
+    QTest::mouseClick(element(&dialogue, "ButtonValider"), Qt::LeftButton);
+    QCOMPARE(reglages.intervalleMs(), 1);
+    QVERIFY(reglages.tailleMaxParDefaut == 9 && !reglages.interruption && !reglages.deplacementsParDefaut);
+    QCOMPARE(lire(ini), QByteArray("[Automate]\r\nPause=0\r\nTailleMax=9\r\nDeplacements=N\r\nInterruption=N\r\n"));
+
+    // No file can be written (both folders lie below a plain file): told, the values kept.
+    ecrire(dossier.filePath("fichier"), "x");
+    const QString utilisateur = dossier.filePath("fichier/config/Irvad.ini");
+    Parametres bloques(dossier.filePath("fichier/Irvad.ini").toStdString(), utilisateur.toStdString());
+    TfrmParametresAutomates autre(bloques);
+    autre.show();
+    QString erreur;
+    ensuite([&](QWidget* boite) {
+      erreur = static_cast<QMessageBox*>(boite)->text();
+      static_cast<QMessageBox*>(boite)->accept();
+    });
+    element<QSlider>(&autre, "TrackBar1")->setValue(1);
+    QTest::mouseClick(element(&autre, "ButtonValider"), Qt::LeftButton);
+    QCOMPARE(erreur, QStringLiteral("Impossible d'écrire dans ") + utilisateur);
+    QCOMPARE(bloques.pause, 1);
+    autre.show();
+    QCOMPARE(element<QSlider>(&autre, "TrackBar1")->value(), 1);
+  }
+
+  void aProposSesLiensEtLeHasard() {
+    EcranNul nul;
+    Jeu jeu(nul), temoin(nul);
+    jeu.horloge = [] { return int64_t{1234}; };
+    temoin.graine(1234);
+    TfrmAPropos dialogue(nullptr, &jeu);
+    QList<QUrl> ouverts;
+    dialogue.ouvrirLien = [&](const QUrl& url) { ouverts.append(url); };
+    dialogue.show();
+    dialogue.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialogue));
+    // The U's tile leaves the V whole: about as much ink on each side of x = 173.
+    auto encre = [&](const QRect& boite) {
+      int n = 0;
+      for (int y = boite.top(); y <= boite.bottom(); ++y)
+        for (int x = boite.left(); x <= boite.right(); ++x) n += dialogue.image().pixelColor(x, y).value() < 128;
+      return n;
+    };
+    const int encreV = encre(QRect(150, 284, 23, 28)), encreU = encre(QRect(173, 284, 17, 28));
+    QVERIFY2(encreV * 2 > encreU, qPrintable(QStringLiteral("V %1, U %2").arg(encreV).arg(encreU)));
+    QTest::mouseClick(dialogue.LabelUrl, Qt::LeftButton);
+    QTest::mouseClick(dialogue.LabelEMail, Qt::LeftButton);
+    QTest::mouseClick(dialogue.LabelUrl, Qt::RightButton);  // opens nothing
+    QCOMPARE(ouverts.size(), 2);
+    QCOMPARE(ouverts[0], QUrl(QString::fromUtf8(projet::pageAccueil)));
+    QCOMPARE(ouverts[1], QUrl(QStringLiteral("mailto:") + QString::fromUtf8(projet::courriel) + "?subject=Irvad"));
+    // Escape closes it accepted, the game's generator seeded from the clock.
+    QTest::keyClick(&dialogue, Qt::Key_Escape);
+    QVERIFY(!dialogue.isVisible());
+    QCOMPARE(dialogue.result(), int(QDialog::Accepted));
+    QCOMPARE(jeu.tirer(), temoin.tirer());
+  }
+
+  void laListeDeMotsSeChargeOuLeDit() {
+    EcranDico ecran;
+    Jeu jeu(ecran);
+    qint64 taille = 0;
+    for (int32_t lettres : Dico::tailles) taille += (lettres + 2) / 3 * 2;
+    const QString liste = dossier.filePath("L23456789");
+    ecrire(liste, QByteArray(taille, '\0'));  // every word AAA...
+    QCOMPARE(jeu.chargerDico(liste.toStdString()), Dico::Resultat::Ok);
+    // Whole percentages done, never rounded up; shown all along, gone at the end.
+    QCOMPARE(ecran.textes, QStringList({"0%", "0%", "0%", "3%", "12%", "29%", "58%", "100%"}));
+    QVERIFY(ecran.visible && ecran.dico.isNull());
+    QVERIFY(jeu.dico.contient("AAAA", 4));
+    // No file: the dialog stays with the reason, not modal, and closing the
+    // game's window still ends the program (or the loop ends with 1 after a while).
+    QCOMPARE(jeu.chargerDico(dossier.filePath("absent/L23456789").toStdString()), Dico::Resultat::Introuvable);
+    QVERIFY(ecran.dico->isVisible() && !ecran.dico->isModal());
+    QCOMPARE(ecran.dico->StatusBar->currentMessage(), QStringLiteral("Fichier L23456789 introuvable !"));
+    QWidget plateau;
+    plateau.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plateau));
+    // The board shown after it keeps it above itself, where it stood.
+    const QPoint place = ecran.dico->pos();
+    ecran.dico->garderAuDessusDe(&plateau);
+    QVERIFY(ecran.dico->isVisible() && ecran.dico->isWindow());
+    QCOMPARE(ecran.dico->windowHandle()->transientParent(), plateau.windowHandle());
+    QCOMPARE(ecran.dico->pos(), place);
+    QTimer::singleShot(0, &plateau, [&] { plateau.close(); });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+  }
+};
+
+QTEST_MAIN(TestDialogues)
+#include "test_dialogues.moc"

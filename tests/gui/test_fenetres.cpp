@@ -1,0 +1,346 @@
+// The windows beside the board: messages (lines taken back, the wait that
+// holds the game, the log file), scores (the ranking, the running time) and
+// records (the store, strictly better figures, a store that fails).
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <unistd.h>
+
+#include "Banc.h"
+#include "TfrmRecords.h"
+
+using namespace irvad;
+using test::lire, test::ecrire;
+using Lignes = std::vector<std::string>;
+using Fin = TfrmMessages::FinAttente;
+
+namespace {
+
+// Holds a wait and runs `action` from inside it; a click after 10 s keeps a
+// broken wait from hanging the test. `tenue` tells whether the window was
+// shown, modal, with its button and timer on during the wait.
+Fin attendre(TfrmMessages& w, const std::string& texte, const std::function<void()>& action, bool* tenue = nullptr) {
+  QTimer::singleShot(0, &w, [&w, action, tenue] {
+    if (tenue)
+      *tenue = w.isVisible() && QApplication::activeModalWidget() == &w && w.Button->isEnabled() && w.Timer.isActive();
+    action();
+  });
+  QTimer secours;
+  QObject::connect(&secours, &QTimer::timeout, &w, [&w] { w.ButtonClick(); });
+  secours.start(10000);
+  return w.ajouterMessageEtAttendre(texte, false);
+}
+
+// A game of n human players, started.
+void commencer(Jeu& jeu, uint32_t n) {
+  Tablee t{n, {}};
+  for (const char* nom : {"Anne", "Bruno", "H\xE9l\xE8ne", "Denis", "Eve", "Fran\xE7ois"})
+    t.sieges.push_back(Siege{nom, false, true, 5});
+  QVERIFY(jeu.nouvellePartie(t));
+}
+
+QColor couleur(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
+const QColor rouge(255, 0, 0), noir(0, 0, 0);
+
+}  // namespace
+
+class TestFenetres : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dossier;
+  QStringList erreurs;  // the captions of the records' failures
+  int64_t maintenant = 1'700'000'000;
+
+  QString store() const {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavo", "Irvad").fileName();
+  }
+  QVariant lu(const QString& cle) const {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tavo", "Irvad").value(cle);
+  }
+  std::unique_ptr<TfrmRecords> records() {
+    auto w = std::make_unique<TfrmRecords>();
+    w->signalerErreur = [this](const QString& titre, const QString&) { erreurs << titre; };
+    w->maintenant = [] { return QDateTime(QDate(2001, 12, 5), QTime(21, 7)); };
+    w->locale = QLocale(QLocale::French, QLocale::France);
+    return w;
+  }
+
+ private slots:
+  void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier.path()); }
+
+  void lesMessagesSAjoutentEtSeRetirent() {
+    TfrmMessages w;
+    // A refused placement takes back the lines before the last one.
+    for (const char* l : {"A", "B", "C", "D"}) w.ajouterMessage(l, false);
+    w.retirerMessages(2);
+    QCOMPARE(w.lignes(), (Lignes{"A", "D"}));
+    w.retirerMessages(5);
+    QCOMPARE(w.lignes(), Lignes{"D"});
+    // Undo takes back the last ones, never more than there are; a text with a
+    // line end is two lines.
+    w.ajouterMessage("D\xE9pl.E (3,4)\r\nQualifi\xE9", false);
+    w.retirerDerniersMessages(1);
+    QCOMPARE(w.Memo->toPlainText(), QStringLiteral("D\nDépl.E (3,4)"));
+    w.retirerDerniersMessages(7);
+    QVERIFY(w.lignes().empty() && w.Memo->toPlainText().isEmpty());
+  }
+
+  void lAttenteTientLeJeuJusquAuJoueurOuALaMinuterie() {
+    TfrmMessages w;
+    w.definirIntervalle(600000);
+    for (int maniere = 0; maniere < 4; ++maniere) {
+      bool tenue = false;
+      const auto agir = [&w, maniere] {
+        if (maniere == 0) w.Button->click();
+        if (maniere == 1) QTest::keyClick(&w, Qt::Key_Return);
+        if (maniere == 2) QTest::keyClick(&w, Qt::Key_Escape);
+        if (maniere == 3) w.close();
+      };
+      QCOMPARE(attendre(w, "ETE      03 00 00", agir, &tenue), Fin::Continuer);
+      QVERIFY(tenue);
+      QVERIFY(w.isVisible() && w.windowModality() == Qt::NonModal && !w.Button->isEnabled() && !w.Timer.isActive());
+    }
+    // A wait asked for during a wait adds its line and leaves the holding to the first.
+    Fin interieure = Fin::Continuer;
+    const auto agir = [&w, &interieure] {
+      interieure = w.ajouterMessageEtAttendre("C", false);
+      w.Button->click();
+    };
+    QCOMPARE(attendre(w, "B", agir), Fin::Continuer);
+    QCOMPARE(interieure, Fin::Interrompue);
+    // A pause of 0: the wait ends at the first tick, not on an Escape pressed before it.
+    QTest::keyClick(&w, Qt::Key_Escape);
+    w.definirIntervalle(0);
+    QCOMPARE(w.intervalle(), 1);
+    QCOMPARE(attendre(w, "A", [] {}), Fin::Minuterie);
+    QVERIFY(!w.Timer.isActive() && !w.Button->isEnabled());
+    QCOMPARE(w.lignes().size(), std::size_t{7});
+  }
+
+  void leJournalSEnregistreEtSeRelit() {
+    const Lignes journal = {"Tour n\xB0" "1", "BLEU: Jean", "Pose \xC9 (0,0)", "", "\x80\xB7\xFF"};
+    TfrmMessages w;
+    QStringList statuts;
+    w.statut = [&statuts](const QString& t) { statuts << t; };
+    for (const auto& l : journal) w.ajouterMessage(l, false);
+    const QString fichier = dossier.filePath("partie été.ivd.txt");
+    QVERIFY(w.sauverMessages(fichier));
+    QByteArray attendu;
+    for (const auto& l : journal) attendu += QByteArray::fromStdString(l) + "\r\n";
+    QCOMPARE(lire(fichier), attendu);
+    // Read back in place of what the log held; lone CR or LF too; a missing file is an empty log.
+    TfrmMessages autre;
+    autre.ajouterMessage("ancienne", false);
+    QVERIFY(autre.chargerMessages(fichier));
+    QCOMPARE(autre.lignes(), journal);
+    ecrire(dossier.filePath("mixte.txt"), "A\rB\nC\r\nD");
+    QVERIFY(autre.chargerMessages(dossier.filePath("mixte.txt")));
+    QCOMPARE(autre.lignes(), (Lignes{"A", "B", "C", "D"}));
+    QVERIFY(autre.chargerMessages(dossier.filePath("absent.ivd.txt")));
+    QVERIFY(autre.lignes().empty() && statuts.isEmpty());
+    // Through the save dialog's stand-in; a cancel writes nothing.
+    QString choisi = dossier.filePath("fin.txt");
+    w.demanderFichier = [&choisi] { return choisi; };
+    QVERIFY(w.sauverMessagesSous());
+    QCOMPARE(lire(choisi), attendu);
+    choisi.clear();
+    QVERIFY(!w.sauverMessagesSous());
+    // A folder in the file's place: refused, told, nothing lost.
+    const QString repertoire = dossier.filePath("dossier.txt");
+    QVERIFY(QDir().mkpath(repertoire + "/dedans"));
+    QVERIFY(!w.sauverMessages(repertoire));
+    QCOMPARE(statuts, QStringList{QStringLiteral("Impossible de remplacer le fichier ") + repertoire});
+    QVERIFY(QDir(repertoire + "/dedans").exists());
+    QCOMPARE(w.lignes(), journal);
+    // A folder that takes no new file keeps the old log (the superuser writes anywhere).
+    if (::geteuid() != 0) {
+      const QString protege = dossier.filePath("protege");
+      QVERIFY(QDir().mkpath(protege));
+      ecrire(protege + "/p.txt", "ancien\r\n");
+      QFile::setPermissions(protege, QFile::ReadOwner | QFile::ExeOwner);
+      QVERIFY(!w.sauverMessages(protege + "/p.txt"));
+      QFile::setPermissions(protege, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+      QCOMPARE(lire(protege + "/p.txt"), QByteArray("ancien\r\n"));
+    }
+  }
+
+  void lesScoresSuiventLeClassementEtLeTemps() {
+    test::EcranRelais ecran;
+    Jeu jeu(ecran);
+    TfrmScores w(jeu);
+    ecran.scores = &w;
+    commencer(jeu, 6);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.nbLignes(), 7);
+    QCOMPARE(w.texteCellule(1, 1), QStringLiteral("000"));
+    // The names' column takes the width the caption adds; the others keep theirs.
+    QCOMPARE(w.rectCellule(4, 0).right(), w.width() - 4);
+    for (int c = 1; c < 5; ++c) QCOMPARE(w.rectCellule(c, 0).width(), TfrmScores::largeurs[static_cast<std::size_t>(c)]);
+    // Scores first, then more cells, then player order. Player j gets n[j]
+    // cells whose values add up to v[j].
+    const int scores[6] = {10, 30, 20, 30, 0, 20}, n[6] = {0, 1, 0, 2, 5, 0}, v[6] = {0, 1, 0, 2, 9, 0};
+    Position p = jeu.position();
+    int libre = 0;
+    for (int j = 0; j < 6; ++j) {
+      p.joueurs[j].score = scores[j];
+      for (int k = 0; k < n[j]; ++k, ++libre)
+        p.poserJeton(3 + libre / 5, 2 + libre % 5, 'A', k == 0 ? v[j] - n[j] + 1 : 1, j + 1);
+    }
+    p.tour = 12;
+    QVERIFY(jeu.installer(p));
+    const QString noms[6] = {"Anne", "Bruno", "Hélène", "Denis", "Eve", "François"};
+    auto verifier = [&](std::vector<int> ordre) {
+      for (int r = 1; r <= 6; ++r) {
+        const int j = ordre[r - 1];
+        QCOMPARE(w.joueurDeLigne(r), j);
+        QCOMPARE(jeu.position().classement[r - 1], j);  // what the end of game reads
+        QStringList ligne;
+        for (int c = 0; c < 4; ++c) ligne << w.texteCellule(c, r);
+        const int32_t points = jeu.position().joueurs[j].score;
+        QCOMPARE(ligne.join(' '), QString::asprintf("%s %03d %02d %02d", qPrintable(noms[j]), points, n[j], v[j]));
+      }
+    };
+    verifier({3, 1, 2, 5, 0, 4});
+    QCOMPARE(w.windowTitle(), QStringLiteral("Scores - Tour n°12"));
+    p.joueurs[4].score = 31;
+    QVERIFY(jeu.installer(p));
+    verifier({4, 3, 1, 2, 5, 0});
+    // Each row in its player's colour.
+    const QImage image = w.StringGrid->grab().toImage();
+    for (int r = 1; r <= 6; ++r)
+      QCOMPARE(image.pixelColor(w.rectCellule(0, r).bottomLeft() + QPoint(1, -1)),
+               TfrmScores::couleursClaires[w.joueurDeLigne(r) + 1]);
+    // Fewer players: fewer rows. The running time of the player on turn, beyond 99 minutes.
+    commencer(jeu, 3);
+    QCOMPARE(w.nbLignes(), 4);
+    QCOMPARE(w.height(), TfrmScores::hauteurClient(3));
+    jeu.horloge = [this] { return maintenant; };
+    p = jeu.position();
+    p.tour = 1;
+    p.joueurs[0].temps = 5999.4;
+    p.joueurs[1].temps = 6000.0;
+    p.joueurs[2].temps = 359999.9;
+    QVERIFY(jeu.installer(p));
+    QVERIFY(jeu.continuer());
+    QApplication::processEvents();
+    QCOMPARE(QStringList({w.tempsAffiche(1), w.tempsAffiche(2), w.tempsAffiche(3)}),
+             QStringList({"99:59", "100:00", "5999:59"}));
+    // The timer's tick draws the running time at once, past 99 minutes.
+    maintenant += 1;
+    w.TimerTimer();
+    QCOMPARE(w.tempsAffiche(1), QStringLiteral("100:00"));
+    maintenant += 125;
+    w.mettreAJourTemps();
+    QCOMPARE(w.tempsAffiche(1), QStringLiteral("102:05"));
+    QCOMPARE(w.tempsAffiche(2), QStringLiteral("100:00"));
+    // The turn passes: Anne's time stays, Bruno's runs.
+    QVERIFY(jeu.passer());
+    maintenant += 61;
+    w.mettreAJourTemps();
+    QApplication::processEvents();
+    QCOMPARE(w.tempsAffiche(1), QStringLiteral("102:05"));
+    QCOMPARE(w.tempsAffiche(2), QStringLiteral("101:01"));
+  }
+
+  void seulUnRecordStrictementMeilleurRemplaceLAncien() {
+    auto w = records();
+    QVERIFY(w->chargerRecords());
+    QVERIFY(lu("Records/Score/Record").isValid());
+    // Every text shows whole, a name of 8 letters and three-digit figures
+    // included, and no caption runs into its value.
+    w->LabelNom[1]->setText(QStringLiteral("WWWWWWWW"));
+    w->LabelScore->setText(QStringLiteral("999"));
+    for (const QLabel* l : w->findChildren<QLabel*>()) {
+      const int largeur = l->fontMetrics().horizontalAdvance(l->text());
+      QVERIFY2(largeur <= l->width() && l->x() >= 0 && l->geometry().right() < w->width(), qPrintable(l->text()));
+    }
+    for (int i = 1; i <= 4; ++i) {
+      const QLabel* libelle = w->findChild<QLabel*>(QStringLiteral("Label%1").arg(i));
+      const QLabel* valeur = w->labelValeur(i - 1);
+      const int debut = valeur->geometry().right() - valeur->fontMetrics().horizontalAdvance(QStringLiteral("999"));
+      QVERIFY2(libelle->x() + libelle->fontMetrics().horizontalAdvance(libelle->text()) < debut,
+               qPrintable(libelle->text()));
+    }
+    // The first play with a word beats the word and the score; 0 is no record.
+    w->mettreAJourRecords("Zo\xE9", "MOT", 5, 0, 0);
+    QCOMPARE(w->nouveauxRecords, uint8_t(TfrmRecords::recordMot | TfrmRecords::recordScore));
+    QCOMPARE(w->LabelNom[0]->text(), QStringLiteral("Zoé"));
+    QCOMPARE(w->LabelDate[1]->text(), QStringLiteral("05/12/2001 21:07"));
+    QVERIFY(couleur(w->LabelScore) == rouge && couleur(w->LabelPointsPris) == noir);
+    QVERIFY(w->isVisible() && w->Timer.isActive());
+    QCOMPARE(lu("Records/Mot/Record").toString(), QStringLiteral("MOT"));
+    QCOMPARE(lu("Records/Score/Record").toInt(), 5);
+    // The end of the pop-up: black again, hidden.
+    w->TimerTimer();
+    QVERIFY(!w->isVisible() && couleur(w->LabelMot) == noir);
+    // The same figures again: nothing changes, nothing is written.
+    const QByteArray avant = lire(store());
+    w->mettreAJourRecords("Bob", "LES", 5, 0, 0);
+    QCOMPARE(w->nouveauxRecords, uint8_t(0));
+    QVERIFY(!w->isVisible());
+    QCOMPARE(lire(store()), avant);
+    // Another window (another run) beats the score; the first one reads the
+    // store before it compares, so 15 beats nothing.
+    auto autre = records();
+    autre->show();
+    QCOMPARE(autre->LabelScore->text(), QStringLiteral("5"));
+    autre->mettreAJourRecords("Bob", "OR", 20, 3, 2);
+    QCOMPARE(autre->nouveauxRecords, uint8_t(2 | 4 | 8));
+    w->mettreAJourRecords("Cyl", "OR", 15, 0, 0);
+    QCOMPARE(w->nouveauxRecords, uint8_t(0));
+    QCOMPARE(w->LabelScore->text(), QStringLiteral("20"));
+    QCOMPARE(lu("Records/Score/Nom").toString(), QStringLiteral("Bob"));
+    QCOMPARE(lu("Records/Mot/Nom").toString(), QStringLiteral("Zoé"));
+    // Opened from the menu during a pop-up: the pop-up ends first.
+    bool vu = false;
+    QTimer::singleShot(0, autre.get(), [&] {
+      vu = autre->isModal() && !autre->Timer.isActive() && couleur(autre->LabelScore) == noir;
+      autre->reject();
+    });
+    autre->exec();
+    QVERIFY(vu);
+    QVERIFY(erreurs.isEmpty());
+    // Day first and hours 00 to 23, with the user's separators.
+    QCOMPARE(TfrmRecords::texteDate(QDateTime(QDate(987, 3, 4), QTime(0, 5)), QLocale(QLocale::German)),
+             QStringLiteral("04.03.0987 00:05"));
+  }
+
+  void unStoreEnPanneEstSignaleEtLeJeuContinue() {
+    // The store's file is a folder: neither read nor written.
+    QFile::remove(store());
+    QVERIFY(QDir().mkpath(store()));
+    erreurs.clear();
+    auto w = records();
+    QVERIFY(!w->chargerRecords());
+    QCOMPARE(erreurs.size(), 1);
+    w->mettreAJourRecords("Ana", "MOT", 2, 0, 0);
+    QCOMPARE(erreurs.mid(1), (QStringList{TfrmRecords::titreErreurLecture, TfrmRecords::titreErreurEcriture}));
+    QVERIFY(w->isVisible() && couleur(w->LabelMot) == rouge);
+    QDir(store()).removeRecursively();
+    // A damaged value: read up to it, and the records after it are kept.
+    {
+      QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Tavo", "Irvad");
+      s.setValue("Records/Mot/Record", "ARBRE");
+      s.setValue("Records/Score/Record", "beaucoup");
+      s.setValue("Records/PointsPris/Record", 7);
+    }
+    erreurs.clear();
+    auto x = records();
+    QVERIFY(!x->chargerRecords());
+    QCOMPARE(erreurs, QStringList{TfrmRecords::titreErreurLecture});
+    QCOMPARE(x->LabelMot->text(), QStringLiteral("ARBRE"));
+    QCOMPARE(lu("Records/PointsPris/Record").toInt(), 7);
+    x->mettreAJourRecords("Bob", "OR", 3, 0, 0);
+    QCOMPARE(lu("Records/Score/Record").toInt(), 3);
+  }
+};
+
+QTEST_MAIN(TestFenetres)
+#include "test_fenetres.moc"
