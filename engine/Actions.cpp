@@ -39,6 +39,7 @@ Verdict Jeu::reglerJoueurs(const Tablee& tablee) {
     j.automate = sieges[i].automate;
     j.deplacements = sieges[i].deplacements;
     j.tailleMax = sieges[i].tailleMax;
+    j.niveau = sieges[i].niveau;
     if (i < nombre) {
       const auto [x, y] = sommetDe(static_cast<uint32_t>(i), nombre);
       j.placerSommet(x, y);
@@ -50,7 +51,7 @@ Verdict Jeu::reglerJoueurs(const Tablee& tablee) {
 
 Tablee Jeu::tablee() const {
   Tablee t{nbJoueurs, {}};
-  for (const joueur& j : joueurs) t.sieges.push_back({j.nom, j.automate, j.deplacements, j.tailleMax});
+  for (const joueur& j : joueurs) t.sieges.push_back({j.nom, j.automate, j.deplacements, j.tailleMax, j.niveau});
   return t;
 }
 

@@ -119,6 +119,10 @@ Recherche Jeu::rechercher(bool rapide) {
 
 void Jeu::jouerAutomate() {
   if (joueurCourant >= nbJoueurs || joueurCourant >= nbJoueursMax) return;
+  if (courant().niveau == Niveau::Expert) {
+    jouerExpert();
+    return;
+  }
   demarrerChrono();
   plateau.essai = true;
   joueur& j = courant();

@@ -21,6 +21,11 @@ struct cellule {
   bool operator==(const cellule&) const = default;
 };
 
+// The level of a computer seat: Standard plays the play that scores most now;
+// Expert weighs each play by what follows it (Expert.cpp). A seat's setting,
+// never saved with a game.
+enum class Niveau : uint8_t { Standard, Expert };
+
 struct joueur {
   int32_t numero = 0;         // fixed index 0..5, never saved
   std::string nom;            // Windows-1252, at most 8 characters
@@ -32,6 +37,7 @@ struct joueur {
   int32_t score = 0;
   int32_t tailleMax = 5;
   double temps = 0.0;         // seconds of thinking time
+  Niveau niveau = Niveau::Standard;  // of the computer, when `automate`
 
   explicit joueur(int32_t indice = 0);
   // A new game for this seat: keeps numero and vertex, gives the fresh stock.

@@ -135,6 +135,7 @@ void Jeu::revenirA(std::size_t cible) {
     j.automate = maintenant[i].automate;
     j.deplacements = maintenant[i].deplacements;
     j.tailleMax = maintenant[i].tailleMax;
+    j.niveau = maintenant[i].niveau;
   }
   plateau.chronoActif = false;
   plateau.chronoDebut = 0;

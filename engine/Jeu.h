@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <utility>
@@ -63,6 +64,7 @@ struct Siege {
   bool automate = false;
   bool deplacements = true;
   int32_t tailleMax = 5;
+  Niveau niveau = Niveau::Standard;  // of the computer player
 };
 
 // The seats of a game: how many players, and the settings of the seats (the
@@ -70,6 +72,31 @@ struct Siege {
 struct Tablee {
   uint32_t nombre = 2;
   std::vector<Siege> sieges;
+};
+
+// One play open to the current player (Jeu::conseils), with the points its
+// real play scores.
+struct Conseil {
+  bool deplacement = false;
+  int32_t x = 0, y = 0;      // the cell played: where the letter goes, or the move's destination
+  int32_t xs = -1, ys = -1;  // source of a move
+  int32_t d = 0;             // path length of a move, as deplacer finds it
+  int32_t lettre = 0;        // 'A'..'Z': the letter placed or the token moved
+  int32_t points = 0;        // P+ plus P-: one point per letter of each word found
+  bool operator==(const Conseil&) const = default;
+};
+
+// A game of its own on a screen that shows nothing, where hints and the
+// Expert try plays out (Expert.h). Made when first needed; a copy of the
+// engine makes its own.
+class Bac;
+class BacPrive {
+ public:
+  BacPrive();
+  BacPrive(const BacPrive&);
+  BacPrive& operator=(const BacPrive&);
+  ~BacPrive();
+  std::unique_ptr<Bac> bac;
 };
 
 // How far undo and redo go: one action (a play, a pass, a harvest, a whole
@@ -156,6 +183,17 @@ class Jeu : private Position {
   // the same list.
   Recherche rechercher(bool rapide = true);
 
+  // ---- Hints
+  // The best plays open to the current player now, at most n, best first:
+  // placements of a letter of its stock (the letter in hand counted) next to
+  // its tokens, and moves that `deplacer` accepts, each with the points its
+  // real play scores. Equal points list placements first, each kind in the
+  // board's row-by-row order (a placement by cell then letter A..Z, a move by
+  // destination then source). None in the opening round or outside a game.
+  // The plays are tried on a game of their own: nothing of this one changes,
+  // and nothing is shown.
+  std::vector<Conseil> conseils(std::size_t n) const;
+
   // ---- Random generator (the computer player draws from it)
   void graine(uint32_t valeur);
   uint32_t tirer();
@@ -210,6 +248,15 @@ class Jeu : private Position {
 
   // ---- Computer player, turns and end of game
   void jouerAutomate();
+  // Every play the rules allow the current player on this board, as
+  // `conseils` describes them, in search order (Conseil.cpp); the board is
+  // left as it was but for the path search's marks and the trial totals.
+  std::vector<Conseil> coupsPermis(bool placements, bool deplacements);
+  // The game to try plays on, holding a copy of this word list (Expert.cpp).
+  Jeu& bac() const;
+  // The Expert's turn: its opening letter, or its harvest then its play or a pass.
+  void jouerExpert();
+  int32_t lettreOuvertureExpert() const;
   void finDeTour();
   void finDePartie();
   void mettreAJourScores();  // classer, then the scores window
@@ -243,6 +290,7 @@ class Jeu : private Position {
   bool partieVue_ = false;
 
   std::mt19937 alea_;
+  mutable BacPrive bac_;
 };
 
 }  // namespace irvad

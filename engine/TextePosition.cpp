@@ -32,8 +32,9 @@ std::string textePosition(const Position& pos) {
     const joueur& j = pos.joueurs[i];
     std::string stock;
     for (int k = 1; k <= 26; ++k) stock.append(static_cast<std::size_t>(std::max(0, j.lettres[k])), static_cast<char>(k + 64));
-    texte += "Joueur " + std::to_string(i + 1) + " " + textes::couleurs[i] + " " + j.nom +
-             (j.automate ? " (automate)" : "") + " : score " + std::to_string(j.score) + ", jetons " +
+    const char* siege = !j.automate ? "" : j.niveau == Niveau::Expert ? " (automate expert)" : " (automate)";
+    texte += "Joueur " + std::to_string(i + 1) + " " + textes::couleurs[i] + " " + j.nom + siege + " : score " +
+             std::to_string(j.score) + ", jetons " +
              std::to_string(pos.jetons[i]) + ", valeurs " + std::to_string(pos.pointsJetons[i]) + ", stock " +
              std::to_string(j.lettres[0]) + " " + stock + '\n';
   }

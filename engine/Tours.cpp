@@ -70,18 +70,20 @@ void Jeu::finDePartie() {
     std::string nom;
     bool automate, deplacements;
     int32_t tailleMax;
+    Niveau niveau;
   };
   std::vector<Reglage> copies;
   for (uint32_t k = 0; k < q; ++k) {
     const int32_t p = classement[k];
     const joueur& j = joueurs[p >= 0 && p < nbJoueursMax ? p : k];
-    copies.push_back({j.nom, j.automate, j.deplacements, j.tailleMax});
+    copies.push_back({j.nom, j.automate, j.deplacements, j.tailleMax, j.niveau});
   }
   plateau.viderPlateau();
   for (uint32_t k = 0; k < q; ++k) {
     const auto [x, y] = sommets[(6 * k) / q];
     joueurs[k].placerSommet(x, y);
     joueurs[k].reinitialiser(copies[k].nom, copies[k].automate, copies[k].deplacements, copies[k].tailleMax);
+    joueurs[k].niveau = copies[k].niveau;
   }
   nbJoueurs = q;
   joueurCourant = 0;

@@ -128,7 +128,8 @@ class Script {
       return true;
     }
     if (c == "joueur") {
-      if (m.size() < 3) return echec("joueur P automate TAILLE oui|non, joueur P humain ou joueur P nom NOM");
+      if (m.size() < 3)
+        return echec("joueur P automate TAILLE oui|non [standard|expert], joueur P humain ou joueur P nom NOM");
       if (!enPartie() || !nombre(m[1], 1, position.nbJoueurs, v, "joueur")) return false;
       Tablee t = jeu_.tablee();
       Siege& siege = t.sieges[static_cast<std::size_t>(v - 1)];
@@ -137,9 +138,17 @@ class Script {
         siege.automate = false;
       } else if (m[2] == "automate") {
         long long t;
-        if (!arite(m, 5) || !nombre(m[3], 5, 9, t, "taille")) return false;
+        if (m.size() != 6 && !arite(m, 5)) return false;
+        if (!nombre(m[3], 5, 9, t, "taille")) return false;
         const auto d = ouiNon(m[4]);
         if (!d) return echec("déplacements oui ou non attendu : " + m[4]);
+        siege.niveau = Niveau::Standard;
+        if (m.size() == 6) {
+          if (m[5] == "expert")
+            siege.niveau = Niveau::Expert;
+          else if (m[5] != "standard")
+            return echec("niveau standard ou expert attendu : " + m[5]);
+        }
         siege.automate = true;
         siege.tailleMax = static_cast<int32_t>(t);
         siege.deplacements = *d;
@@ -223,6 +232,23 @@ class Script {
       if (!arite(m, 2)) return false;
       if (!jeu_.chargerPartie(m[1])) return echec(cp1252::versUtf8(ecran_.statut));
       partie_ = true;
+      return true;
+    }
+    if (c == "conseil") {
+      if (m.size() > 2) return echec("conseil attend au plus 1 argument");
+      long long n = 5;
+      if (m.size() == 2 && !nombre(m[1], 1, 50, n, "nombre de coups")) return false;
+      if (!enJeu()) return false;
+      ecran_.valider();
+      const std::vector<Conseil> coups = jeu_.conseils(static_cast<std::size_t>(n));
+      for (const Conseil& k : coups) {
+        if (k.deplacement)
+          ecran_.sortie() << "deplace " << k.xs << ' ' << k.ys << ' ' << k.x << ' ' << k.y;
+        else
+          ecran_.sortie() << "pose " << static_cast<char>(k.lettre) << ' ' << k.x << ' ' << k.y;
+        ecran_.sortie() << " : " << k.points << '\n';
+      }
+      if (coups.empty()) ecran_.sortie() << "aucun coup\n";
       return true;
     }
     if (c == "plateau") {

@@ -4,6 +4,7 @@
 //   irvad-cli [--dico FICHIER] script FICHIER|- a game driven by a file of commands
 //   irvad-cli [--dico FICHIER] endurance N [--graine G] [--dossier D]
 //                                               N checked games of computers, saved and reloaded
+//   irvad-cli [--dico FICHIER] duel [options]   games of the Expert computer against the Standard one
 // Every log line the game writes is printed in UTF-8.
 #include <algorithm>
 #include <cctype>
@@ -22,6 +23,7 @@
 #include "Fichiers.h"
 #include "Jeu.h"
 #include "Pliage.h"
+#include "Duel.h"
 #include "Endurance.h"
 #include "Script.h"
 #include "Textes.h"
@@ -34,9 +36,11 @@ namespace {
   std::cerr << "usage: irvad-cli [--dico FICHIER] mot MOT...\n"
                "       irvad-cli [--dico FICHIER] jouer [--joueurs 2|3|6] [--taille 5..9]\n"
                "                 [--deplacements oui|non] [--graine N] [--barrages oui|non] [--sauver FICHIER]\n"
-               "                 [--coups N]\n"
+               "                 [--coups N] [--niveaux standard|expert,...]\n"
                "       irvad-cli [--dico FICHIER] script FICHIER|-\n"
-               "       irvad-cli [--dico FICHIER] endurance N [--graine G] [--dossier D]\n";
+               "       irvad-cli [--dico FICHIER] endurance N [--graine G] [--dossier D]\n"
+               "       irvad-cli [--dico FICHIER] duel [--parties N] [--graine G] [--taille 5..9]\n"
+               "                 [--deplacements oui|non]\n";
   std::exit(2);
 }
 
@@ -105,6 +109,8 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
   std::string sauver;
   // --coups N stops the game after N turns (all players together) to save a position.
   std::optional<int64_t> coups;
+  // --niveaux: the level of each computer seat, in seat order.
+  std::vector<Niveau> niveaux;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& o = args[i];
     if (i + 1 >= args.size()) usage(o + ": valeur manquante");
@@ -129,6 +135,17 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
       graine = static_cast<uint32_t>(*e);
     } else if (o == "--sauver") {
       sauver = v;
+    } else if (o == "--niveaux") {
+      niveaux.clear();
+      std::istringstream liste(v);
+      for (std::string mot; std::getline(liste, mot, ',');) {
+        if (mot == "standard")
+          niveaux.push_back(Niveau::Standard);
+        else if (mot == "expert")
+          niveaux.push_back(Niveau::Expert);
+        else
+          usage("--niveaux: standard ou expert pour chaque joueur, s\xC3\xA9par\xC3\xA9s par des virgules");
+      }
     } else if (o == "--coups") {
       if (!e || *e < 0) usage("--coups: un entier positif ou nul");
       coups = *e;
@@ -136,12 +153,17 @@ int commandeJouer(Jeu& jeu, EcranTexte& ecran, const std::vector<std::string>& a
       usage("option inconnue : " + o);
     }
   }
+  if (!niveaux.empty() && niveaux.size() != n)
+    usage("--niveaux: " + std::to_string(niveaux.size()) + " niveau(x) pour " + std::to_string(n) + " joueurs");
   // A seeded game is repeatable to the last byte of its saved file: the clock
   // stands still, so every thinking time stays 0.
   if (graine) jeu.horloge = [] { return int64_t{0}; };
   jeu.graine(graine ? *graine : static_cast<uint32_t>(std::time(nullptr)));
   Tablee t{n, {}};
-  for (const joueur& j : jeu.position().joueurs) t.sieges.push_back({j.nom, true, deplacements, taille});
+  for (const joueur& j : jeu.position().joueurs) {
+    const auto i = static_cast<std::size_t>(j.numero);
+    t.sieges.push_back({j.nom, true, deplacements, taille, i < niveaux.size() ? niveaux[i] : Niveau::Standard});
+  }
   jeu.nouvellePartie(t);
   ecran.valider();
   int code = 0;
@@ -204,7 +226,9 @@ int main(int argc, char** argv) {
   if (reste.empty()) usage("");
   const std::string sous = reste[0];
   reste.erase(reste.begin());
-  if (sous != "mot" && sous != "jouer" && sous != "script" && sous != "endurance") usage("sous-commande inconnue : " + sous);
+  if (sous != "mot" && sous != "jouer" && sous != "script" && sous != "endurance" &&
+      sous != "duel")
+    usage("sous-commande inconnue : " + sous);
 
   EcranTexte ecran;
   Jeu jeu(ecran);
@@ -217,6 +241,9 @@ int main(int argc, char** argv) {
   else if (sous == "endurance") {
     code = endurance(jeu.dico, reste, std::cout);
     if (code == 2) usage("endurance: N [--graine G] [--dossier D] attendu");
+  } else if (sous == "duel") {
+    code = duel(jeu.dico, reste, std::cout);
+    if (code == 2) usage("duel: [--parties N] [--graine G] [--taille 5..9] [--deplacements oui|non] attendu");
   }
   else
     code = commandeScript(jeu, ecran, reste);
