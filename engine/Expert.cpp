@@ -27,7 +27,8 @@ BacPrive::~BacPrive() = default;
 Jeu& Jeu::bac() const {
   if (!bac_.bac) bac_.bac = std::make_unique<Bac>();
   Jeu& b = bac_.bac->jeu;
-  if (b.dico.version() != dico.version()) b.dico = dico;
+  // A list loaded again has a graph of its own: the copy follows it.
+  if (b.dico.graphePartage() != dico.graphePartage()) b.dico = dico;
   return b;
 }
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "../../tools/irvad-cli/Controles.h"
+#include "Controles.h"
 #include "EcranEnregistreur.h"
 #include "JeuTest.h"
 #include "Jeu.h"
