@@ -65,6 +65,15 @@ void Programme::creer(std::optional<Parametres> reglages, bool enregistrerType) 
   else
     parametres.emplace();
   premierDemarrage_ = !parametres->lire("Automate", "Pause") && !parametres->lire("Partie", "EnregistrerMessages");
+  // Each seat's computer level, kept in Irvad.ini (saved games do not hold
+  // it): a loaded game's computer seats play at these levels.
+  {
+    Tablee t = jeu.tablee();
+    for (std::size_t i = 0; i < t.sieges.size(); ++i)
+      if (const auto v = parametres->lire("Automate", "Niveau" + std::to_string(i + 1)))
+        t.sieges[i].niveau = *v == "Expert" ? Niveau::Expert : Niveau::Standard;
+    jeu.reglerJoueurs(t);
+  }
   if (premierDemarrage_) {
     // A first start offers a game of one player against the computer.
     Tablee t = jeu.tablee();
@@ -107,7 +116,17 @@ void Programme::relier() {
     fenetre->texteStatut(cp1252::depuisUtf8(texte.toStdString()));
   };
   fenetre->ouvrirJoueurs = [this, fenetre](bool avant) {
-    return TfrmNomJoueurs::executer(jeu, *parametres, fenetre, avant);
+    const std::optional<Tablee> choix = TfrmNomJoueurs::executer(jeu, *parametres, fenetre, avant);
+    if (choix)
+      for (std::size_t i = 0; i < choix->sieges.size(); ++i) {
+        const std::string erreur = parametres->ecrire("Automate", "Niveau" + std::to_string(i + 1),
+                                                      choix->sieges[i].niveau == Niveau::Expert ? "Expert" : "Standard");
+        if (!erreur.empty()) {
+          TfrmParametresAutomates::signalerErreur(fenetre, erreur);
+          break;
+        }
+      }
+    return choix;
   };
   fenetre->ouvrirAutomates = [this, fenetre] {
     TfrmParametresAutomates dialogue(*parametres, fenetre);

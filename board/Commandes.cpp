@@ -21,6 +21,7 @@
 #include "Cp1252.h"
 #include "Parametres.h"
 #include "Textes.h"
+#include "TfrmConseils.h"
 #include "TfrmPlateau.h"
 
 namespace irvad {
@@ -189,6 +190,8 @@ void TfrmPlateau::creerMenus() {
                               &TfrmPlateau::RubriqueRetablirClick);
   RubriqueAnnuler->setEnabled(false);
   RubriqueRetablir->setEnabled(false);
+  RubriqueConseil = rubrique(MenuPartie, "RubriqueConseil", "&Conseil", QKeySequence(Qt::Key_F5),
+                             &TfrmPlateau::RubriqueConseilClick);
   MenuPartie->addSeparator();
   RubriqueQuitter = rubrique(MenuPartie, "RubriqueQuitter", "&Quitter", QKeySequence(Qt::ALT | Qt::Key_F4),
                              &TfrmPlateau::RubriqueQuitterClick);
@@ -308,6 +311,20 @@ void TfrmPlateau::actualiserAnnuler() {
   if (RubriqueAnnuler == nullptr) return;
   RubriqueAnnuler->setEnabled(!occupe() && jeu.peutAnnuler(Retour::TourHumain));
   RubriqueRetablir->setEnabled(!occupe() && jeu.peutRetablir(Retour::TourHumain));
+  RubriqueConseil->setEnabled(joueurHumainAuTrait());
+}
+
+// ---------------------------------------------------------------- hints
+
+void TfrmPlateau::RubriqueConseilClick() {
+  if (!joueurHumainAuTrait()) return;
+  if (conseils_ == nullptr) {
+    conseils_ = new TfrmConseils(this);
+    conseils_->move(geometry().right() + 2, geometry().bottom() - 160);
+    conseils_->choisi = [this](const Conseil& c) { montrerConseil(c); };
+    conseils_->ferme = [this] { effacerConseil(); };
+  }
+  conseils_->montrer(jeu.conseils(5));
 }
 
 void TfrmPlateau::activerPasserSonTour(bool actif) {
@@ -357,6 +374,9 @@ void TfrmPlateau::FormShow() {
 // ---------------------------------------------------------------- turn driver
 
 void TfrmPlateau::demarrerTour() {
+  // The hints were for the turn that ends.
+  if (conseils_ != nullptr) conseils_->hide();
+  effacerConseil();
   action = 0;
   ChangerEtape(1);
   actualiserAnnuler();

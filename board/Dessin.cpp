@@ -233,6 +233,44 @@ void TfrmPlateau::texteStatut(const std::string& texte) {
   }
 }
 
+// ---------------------------------------------------------------- hints
+
+// The letter of a hint on its stock hexagon, and the cell it goes to in the
+// player's colour with the letter and the points it would score; a move's
+// token lit on its cell. In silver, or white on black with the contrast raised.
+void TfrmPlateau::montrerConseil(const Conseil& c) {
+  effacerConseil();
+  conseilMontre_ = c;
+  const Position& pos = jeu.position();
+  const int moi = static_cast<int>(pos.joueurCourant) + 1;
+  const char lettre = static_cast<char>(c.lettre);
+  auto allumer = [&](int r, int col, int32_t nombre) {
+    const QPoint a = ancreCellule(r, col);
+    if (contraste_) {
+      caseSombre(a.x(), a.y(), lettre, nombre, QColor(Qt::black));
+      return;
+    }
+    hexagone(a.x(), a.y(), moi);
+    lettreHexagone(a.x(), a.y(), lettre, nombre, moi, couleursClaires[0]);
+  };
+  if (c.deplacement) {
+    allumer(c.xs, c.ys, pos.caseEn(c.xs, c.ys).valeur);
+  } else if (lettre >= 'A' && lettre <= 'Z') {
+    const int l = lettre - 'A';
+    surlignerLettre(l, pos.courant().lettres[static_cast<std::size_t>(l + 1)], moi);
+  }
+  allumer(c.x, c.y, c.points);
+}
+
+void TfrmPlateau::effacerConseil() {
+  if (!conseilMontre_) return;
+  const Conseil c = *conseilMontre_;
+  conseilMontre_.reset();
+  dessinerCellule(c.x, c.y, 0);
+  if (c.deplacement) dessinerCellule(c.xs, c.ys, 0);
+  dessinerReserve(jeu.position().courant());
+}
+
 // ---------------------------------------------------------------- keyboard focus
 
 namespace {

@@ -35,6 +35,7 @@ class QMenu;
 namespace irvad {
 
 class Parametres;
+class TfrmConseils;
 class TfrmPlateau;
 
 // Installs the French texts of Qt's own dialogs (qtbase_fr from Qt's
@@ -188,6 +189,12 @@ class TfrmPlateau : public QMainWindow {
   void RubriqueInterrompreClick();
   void RubriqueAnnulerClick();
   void RubriqueRetablirClick();
+  void RubriqueConseilClick();
+  // A hint shown on the board, or taken away: drawn over the cells, nothing played.
+  void montrerConseil(const Conseil& c);
+  void effacerConseil();
+  // The hints' window, made when first asked for (null before).
+  TfrmConseils* conseils() const { return conseils_; }
   void RubriqueQuitterClick();
   void RubriqueJoueursClick();
   void RubriqueAutomatesClick();
@@ -226,6 +233,7 @@ class TfrmPlateau : public QMainWindow {
   QAction* RubriqueInterrompre = nullptr;
   QAction* RubriqueAnnuler = nullptr;
   QAction* RubriqueRetablir = nullptr;
+  QAction* RubriqueConseil = nullptr;
   QAction* RubriqueQuitter = nullptr;
   QAction* RubriqueJoueurs = nullptr;
   QAction* RubriqueAutomates = nullptr;
@@ -351,6 +359,8 @@ class TfrmPlateau : public QMainWindow {
   QString fichierSauvegarde_;
   uint64_t changementsEnregistres_ = 0;
   bool titrePauseAffiche_ = false;
+  TfrmConseils* conseils_ = nullptr;
+  std::optional<Conseil> conseilMontre_;
   QFileDialog* dialogueOuvrir_ = nullptr;
   QFileDialog* dialogueEnregistrer_ = nullptr;
 };

@@ -45,7 +45,12 @@ Verdict Jeu::reglerJoueurs(const Tablee& tablee) {
       j.placerSommet(x, y);
     }
   }
-  mettreAJourScores();
+  // The scores window shows the new names at once; before any game it has
+  // nothing to show yet.
+  if (partieVue_)
+    mettreAJourScores();
+  else
+    classer();
   return {};
 }
 

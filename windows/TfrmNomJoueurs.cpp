@@ -102,12 +102,13 @@ TfrmNomJoueurs::TfrmNomJoueurs(Jeu& jeu, const Parametres& parametres, QWidget* 
   corps->addWidget(RadioGroupJoueurs);
 
   auto* grille = new QGridLayout;
-  grille->setHorizontalSpacing(6);
+  grille->setHorizontalSpacing(5);
   grille->setVerticalSpacing(0);
   grille->addWidget(entete(QStringLiteral("N°"), this), 0, 0);
   grille->addWidget(entete(QStringLiteral("Nom des joueurs"), this), 0, 1);
   grille->addWidget(entete(QStringLiteral("Couleur et position"), this), 0, 2);
   grille->addWidget(entete(QStringLiteral("Automate"), this), 0, 3);
+  grille->addWidget(entete(QStringLiteral("Expert"), this), 0, 6);
   auto* tailles = new QVBoxLayout;
   tailles->setSpacing(0);
   auto* titreTailles = entete(QStringLiteral("Taille max. des mots*"), this);
@@ -132,6 +133,13 @@ TfrmNomJoueurs::TfrmNomJoueurs(Jeu& jeu, const Parametres& parametres, QWidget* 
     r.image->setFixedSize(24, 30);
     r.automate = new QCheckBox(this);
     r.automate->setObjectName(nomObjet("CheckBox", s, "A"));
+    r.expert = new QCheckBox(this);
+    r.expert->setObjectName(nomObjet("CheckBox", s, "E"));
+    r.expert->setToolTip(QStringLiteral("L'automate joue au niveau Expert : il regarde les réponses des autres "
+                                        "joueurs avant de jouer."));
+    // Only a seat the computer plays has a level.
+    connect(r.automate, &QCheckBox::toggled, r.expert,
+            [this, s](bool automate) { rangees_[s - 1].expert->setEnabled(automate && s <= nombreChoisi()); });
     r.panel = new QWidget(this);
     r.panel->setObjectName(nomObjet("Panel", s));
     auto* dansPanel = new QHBoxLayout(r.panel);
@@ -152,6 +160,7 @@ TfrmNomJoueurs::TfrmNomJoueurs(Jeu& jeu, const Parametres& parametres, QWidget* 
     grille->addWidget(r.automate, s, 3, Qt::AlignCenter);
     grille->addWidget(r.panel, s, 4, Qt::AlignCenter);
     grille->addWidget(r.deplacements, s, 5, Qt::AlignCenter);
+    grille->addWidget(r.expert, s, 6, Qt::AlignCenter);
   }
   corps->addLayout(grille);
 
@@ -221,6 +230,8 @@ void TfrmNomJoueurs::FormShow() {
     Rangee& r = rangees_[s - 1];
     r.edit->setText(QString::fromStdString(cp1252::versUtf8(j.nom)));
     r.automate->setChecked(j.automate);
+    r.expert->setChecked(j.niveau == Niveau::Expert);
+    r.expert->setEnabled(j.automate && s <= n);
     // A value no button stands for (a hand-edited file, a crafted saved
     // game) shows as the nearest length.
     const int longueur = std::clamp(defautsParametres ? parametres_.tailleMaxParDefaut : j.tailleMax,
@@ -240,6 +251,7 @@ void TfrmNomJoueurs::RadioGroupJoueursClick() {
                        static_cast<QWidget*>(r.automate), static_cast<QWidget*>(r.deplacements), r.panel})
       w->setEnabled(actif);
     for (QRadioButton* b : r.longueurs) b->setEnabled(actif);
+    r.expert->setEnabled(actif && r.automate->isChecked());
     poserImage(s, n);
     r.image->setVisible(actif);
   }
@@ -253,6 +265,7 @@ Tablee TfrmNomJoueurs::choix() const {
     std::string nom = cp1252::depuisUtf8(r.edit->text().toStdString());
     if (nom.size() > longueurNom) nom.resize(longueurNom);
     Siege s{nom, r.automate->isChecked(), r.deplacements->isChecked(), Parametres::tailleMin};
+    s.niveau = s.automate && r.expert->isChecked() ? Niveau::Expert : Niveau::Standard;
     for (int l = 0; l < 5; ++l)
       if (r.longueurs[static_cast<std::size_t>(l)]->isChecked()) s.tailleMax = l + Parametres::tailleMin;
     t.sieges.push_back(s);

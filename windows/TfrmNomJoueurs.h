@@ -63,6 +63,7 @@ class TfrmNomJoueurs : public QDialog {
     QLineEdit* edit = nullptr;
     QLabel* image = nullptr;
     QCheckBox* automate = nullptr;
+    QCheckBox* expert = nullptr;  // the computer plays it at the Expert level
     QWidget* panel = nullptr;
     std::array<QRadioButton*, 5> longueurs{};
     QCheckBox* deplacements = nullptr;
