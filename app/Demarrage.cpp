@@ -40,22 +40,15 @@ Programme::~Programme() {
   ecran.records = nullptr;
 }
 
-void Programme::creer(std::optional<Parametres> reglages, bool enregistrerType) {
+void Programme::creer(std::optional<Parametres> reglages, bool enregistrerType, bool differer) {
   // The word list first, with its loading dialog; on failure the dialog
-  // stays with the reason and the program starts all the same.
-  jeu.chargerDico();
+  // stays with the reason and the program starts all the same. Deferred, it
+  // comes once the board is on the screen (finirDemarrage).
+  if (!differer) jeu.chargerDico();
 
   plateau = std::make_unique<TfrmPlateau>(jeu);
   ecran.plateau = plateau.get();
-  if (enregistrerType) {
-    const QString erreur = enregistrerTypeDeFichier();
-    // Shown once the event loop runs, so that a failure never holds up the
-    // start; the game goes on without the file type.
-    if (!erreur.isEmpty())
-      QTimer::singleShot(0, plateau.get(), [this, erreur] {
-        QMessageBox::critical(plateau.get(), QStringLiteral("Irvad"), erreur);
-      });
-  }
+  if (enregistrerType && !differer) enregistrerType_();
   scores = new TfrmScores(jeu, plateau.get());
   ecran.scores = scores;
   messages = new TfrmMessages(plateau.get());
@@ -82,14 +75,42 @@ void Programme::creer(std::optional<Parametres> reglages, bool enregistrerType) 
     t.sieges[1].automate = true;
     jeu.reglerJoueurs(t);
   }
-  records = new TfrmRecords(plateau.get());
-  ecran.records = records;
+  if (!differer) creerRecords();
   relier();
   appliquerIntervalle();
 }
 
+void Programme::enregistrerType_() {
+  const QString erreur = enregistrerTypeDeFichier();
+  // Shown once the event loop runs, so that a failure never holds up the
+  // start; the game goes on without the file type.
+  if (!erreur.isEmpty())
+    QTimer::singleShot(0, plateau.get(), [this, erreur] {
+      QMessageBox::critical(plateau.get(), QStringLiteral("Irvad"), erreur);
+    });
+}
+
+void Programme::creerRecords() {
+  if (records != nullptr) return;
+  records = new TfrmRecords(plateau.get());
+  ecran.records = records;
+}
+
+// What the start can leave until the board is painted: the word list (no
+// play needs it before the first turn), the records window, the file type.
+void Programme::finirDemarrage(bool enregistrerType) {
+  jeu.chargerDico();
+  // A word list that failed to load leaves its dialog with the reason, above the board.
+  if (ecran.dico) ecran.dico->garderAuDessusDe(plateau.get());
+  creerRecords();
+  if (enregistrerType) enregistrerType_();
+}
+
 void Programme::demarrer(const QString& partie, bool enregistrerType) {
-  creer(std::nullopt, enregistrerType);
+  creer(std::nullopt, enregistrerType, /*differer=*/true);
+  plateau->premierePeinture = [this, enregistrerType] {
+    QTimer::singleShot(0, plateau.get(), [this, enregistrerType] { finirDemarrage(enregistrerType); });
+  };
   plateau->partieACharger = partie;
   // $XDG_DATA_HOME/Irvad/, ~/.local/share/Irvad/ without it.
   plateau->fichierReprise = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -98,9 +119,6 @@ void Programme::demarrer(const QString& partie, bool enregistrerType) {
   if (premierDemarrage_ && partie.isEmpty())
     plateau->texteStatut(cp1252::depuisUtf8(
         "Bienvenue ! Pour commencer une partie, appuyez sur F4 ou choisissez « Partie » puis « Nouvelle »."));
-  // A word list that failed to load leaves its dialog with the reason, which
-  // the board, shown after it, must not cover.
-  if (ecran.dico) ecran.dico->garderAuDessusDe(plateau.get());
 }
 
 void Programme::appliquerIntervalle() {
@@ -136,7 +154,10 @@ void Programme::relier() {
     // Showing the dialog reads the file again, which may change the pause.
     appliquerIntervalle();
   };
-  fenetre->ouvrirRecords = [this] { records->exec(); };
+  fenetre->ouvrirRecords = [this] {
+    creerRecords();
+    records->exec();
+  };
   fenetre->ouvrirAide = [] {
     QDesktopServices::openUrl(
         QUrl::fromLocalFile(QString::fromStdString(cp1252::versUtf8(repertoireProgramme())) +

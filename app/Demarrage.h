@@ -35,8 +35,11 @@ class Programme {
   void demarrer(const QString& partie, bool enregistrerType);
 
   // The same up to the board window's first showing, which is left to the
-  // caller; `parametres` replaces the settings file (tests).
-  void creer(std::optional<Parametres> parametres, bool enregistrerType);
+  // caller; `parametres` replaces the settings file (tests). With
+  // `differer`, the word list, the records window and the file type wait
+  // for finirDemarrage, which demarrer runs once the board is painted.
+  void creer(std::optional<Parametres> parametres, bool enregistrerType, bool differer = false);
+  void finirDemarrage(bool enregistrerType);
 
   EcranFenetres ecran;
   Jeu jeu{ecran};
@@ -48,6 +51,8 @@ class Programme {
   TfrmRecords* records = nullptr;
 
  private:
+  void enregistrerType_();
+  void creerRecords();
   void relier();
   void appliquerIntervalle();
   // No settings file yet: the first set-up offers two players, one of them

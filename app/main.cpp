@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "Capture.h"
 #include "Demarrage.h"
@@ -46,13 +47,22 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  // `irvad --premier-affichage` starts as usual and quits as soon as the
-  // board is first painted: the start-up's length, for bench_demarrage.
+  // `irvad --premier-affichage` starts as usual and, as soon as the board is
+  // first painted, prints the milliseconds since its launch (the monotonic
+  // nanoseconds given in IRVAD_LANCEMENT_NS by whoever launched it) and
+  // leaves: the start-up's length, for bench_demarrage.
   if (argc >= 2 && std::strcmp(argv[1], "--premier-affichage") == 0) {
     irvad::Programme programme;
-    programme.creer(std::nullopt, /*enregistrerType=*/false);
-    programme.plateau->premierePeinture = [] { QTimer::singleShot(0, qApp, &QApplication::quit); };
-    programme.plateau->show();
+    programme.demarrer(QString(), /*enregistrerType=*/false);
+    programme.plateau->premierePeinture = [] {
+      timespec t{};
+      ::clock_gettime(CLOCK_MONOTONIC, &t);
+      const long long maintenant = static_cast<long long>(t.tv_sec) * 1'000'000'000LL + t.tv_nsec;
+      const long long lancement = std::atoll(qgetenv("IRVAD_LANCEMENT_NS").constData());
+      std::printf("%.3f\n", lancement > 0 ? (maintenant - lancement) / 1e6 : 0.0);
+      std::fflush(stdout);
+      std::_Exit(0);
+    };
     return application.exec();
   }
 
