@@ -11,7 +11,7 @@
 
 namespace irvad {
 
-Dico::Dico() : texte(totalLettres + 1, 0), graphe_(GrapheMots::vide()) {
+Dico::Dico() : texte(totalLettres + 1), graphe_(GrapheMots::vide()) {
   debuts[0] = 0;
   for (int i = 1; i < 9; ++i) debuts[i] = debuts[i - 1] + tailles[i - 1];
 }

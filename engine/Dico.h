@@ -3,8 +3,11 @@
 // fixed-length words per length, each block sorted, looked up by halving.
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GrapheMots.h"
@@ -12,6 +15,32 @@
 namespace irvad {
 
 class Ecran;
+
+// Storage that the system hands over already zeroed (calloc): a list not yet
+// loaded writes nothing, its pages are only mapped when first read, which
+// keeps the start of the program from paying for a megabyte of zeros.
+template <class T>
+struct AllocateurZero {
+  using value_type = T;
+  AllocateurZero() = default;
+  template <class U>
+  AllocateurZero(const AllocateurZero<U>&) {}
+  T* allocate(std::size_t n) {
+    void* p = std::calloc(n, sizeof(T));
+    if (p == nullptr) throw std::bad_alloc();
+    return static_cast<T*>(p);
+  }
+  void deallocate(T* p, std::size_t) { std::free(p); }
+  // Built without a value, an element keeps the zero it came with.
+  template <class U, class... A>
+  void construct(U* p, A&&... a) {
+    if constexpr (sizeof...(A) == 0)
+      ::new (static_cast<void*>(p)) U;
+    else
+      ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+  }
+  bool operator==(const AllocateurZero&) const = default;
+};
 
 class Dico {
  public:
@@ -45,7 +74,7 @@ class Dico {
   const std::shared_ptr<const GrapheMots>& graphePartage() const { return graphe_; }
 
   std::array<int32_t, 9> debuts{};
-  std::vector<char> texte;  // totalLettres letters and one zero byte
+  std::vector<char, AllocateurZero<char>> texte;  // totalLettres letters and one zero byte
 
  private:
   std::shared_ptr<const GrapheMots> graphe_;
