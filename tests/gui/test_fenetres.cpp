@@ -14,7 +14,7 @@
 #include "Banc.h"
 
 using namespace irvad;
-using test::lire, test::ecrire;
+using test::lire;
 using Lignes = std::vector<std::string>;
 using Fin = TfrmMessages::FinAttente;
 
