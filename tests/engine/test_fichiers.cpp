@@ -196,7 +196,8 @@ TEST(Fichiers, SeulsLesFichiersOrdinairesSeLisentEtAucunLecteurNAttendNiNeSArret
       test::EcranEnregistreur ecran;
       ecran.enregistrerAppels = false;
       Jeu jeu(ecran);
-      if (jeu.chargerPartie(chemin) || ecran.statut != "Impossible de lire le fichier source " + chemin + ".") return 11;
+      if (jeu.chargerPartie(chemin)) return 11;
+      if (ecran.statut != "Impossible de lire le fichier source " + chemin + ".") return 16;
       if (jeu.dico.charger(chemin, &ecran) != Dico::Resultat::ErreurLecture) return 12;
       if (journal::lire(chemin).erreur != journal::Erreur::lecture) return 13;
       ListeMots listes;

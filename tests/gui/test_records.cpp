@@ -64,7 +64,8 @@ class TestRecords : public QObject {
     QStringList r;
     for (const char* cle : TfrmRecords::cles) {
       const QString g = QStringLiteral("Records/") + QLatin1String(cle) + "/";
-      r << s.value(g + "Record").toString() + " " + s.value(g + "Nom").toString() + " " + s.value(g + "Date").toString();
+      r << s.value(g + "Record").toString() + " " + s.value(g + "Nom").toString() + " " +
+               s.value(g + "Date").toString();
     }
     return r;
   }

@@ -57,7 +57,8 @@ void EcranEnregistreur::mettreAJourScores() { noter("mettreAJourScores()"); }
 void EcranEnregistreur::mettreAJourTemps() {}
 void EcranEnregistreur::mettreAJourRecords(const std::string& nom, const std::string& mot, int32_t score,
                                            int32_t pointsPris, int32_t lettresPrises) {
-  noter("mettreAJourRecords(" + u(nom) + "," + mot + "," + n(score) + "," + n(pointsPris) + "," + n(lettresPrises) + ")");
+  noter("mettreAJourRecords(" + u(nom) + "," + mot + "," + n(score) + "," + n(pointsPris) + "," +
+        n(lettresPrises) + ")");
 }
 void EcranEnregistreur::activerPasserSonTour(bool actif) {
   passerActif = actif;
