@@ -122,11 +122,12 @@ class TestPlateau : public QObject {
     b.cliquer(Qt::RightButton);
     QVERIFY(f.etape == 1 && b.stock(0, 'A') == 1 && f.curseurActuel() == 0);
     QCOMPARE(px(i, ancre(0, 1) + bord), rgb(claire(0)));
-    // No word: the letter comes off the board and stays in hand.
+    // No word: the letter comes off the board, stays in hand, and the status says why.
     b.prendre('X');
     b.poser(0, 1);
     QVERIFY(b.position().caseEn(0, 1).proprietaire == 0 && f.etape == 2);
     QCOMPARE(f.curseurActuel(), 'X' - 64);
+    QVERIFY(f.statut().startsWith(QStringLiteral("Aucun mot formé avec X en (0,1)")));
     b.cliquer(Qt::RightButton);
     QCOMPARE(b.stock(0, 'X'), 1);
     // A word: while the messages window holds it, its cells are lit and the
