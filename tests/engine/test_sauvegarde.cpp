@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "Controles.h"
+#include "Cp1252.h"
 #include "DicoTest.h"
 #include "EcranEnregistreur.h"
 #include "Jeu.h"
@@ -160,9 +161,7 @@ TEST_F(Sauvegarde, UnePartieADeuxJoueursTientEnDeuxMilleSeptCentVingtSixOctetsEt
   test::EcranEnregistreur ecran2;
   Jeu autre{ecran2};
   ASSERT_TRUE(autre.chargerPartie(chemin));
-  EXPECT_EQ(ecran2.statut,
-            "Chargement de la partie terminée. Choisissez la rubrique \"Partie\" | \"Continuer\" ou "
-            "appuyez sur Alt+C pour poursuivre le jeu.");
+  EXPECT_EQ(ecran2.statut, cp1252::versUtf8(textes::chargementTermine));
   EXPECT_TRUE(ecran2.continuerActif);
   EXPECT_TRUE(autre.position().enCours);
   // Every field, the path-search marks and all bits of the times included.
