@@ -70,7 +70,7 @@ TEST(Ecriture, DefautListesNommeLaLongueurFautive) {
   EXPECT_TRUE(defautListes(l).has_value());
 }
 
-TEST(Ecriture, EncoderPuisDecoderRendLesMemesListes) {
+TEST(Ecriture, EncoderPuisDecoderOuEcrirePuisLireRendLesMemesListes) {
   ListeMots listes;
   std::string erreur;
   ASSERT_TRUE(remplirListes({"ZYEUTERAI", "ABACA", "ZEBU", "ARBRE"}, listes, erreur));
@@ -93,24 +93,18 @@ TEST(Ecriture, EncoderPuisDecoderRendLesMemesListes) {
   abime[10] = 0xFF;
   abime[11] = 0xFF;
   EXPECT_FALSE(decoderDico(abime, lues, erreur));
+  // Written to a file and read back; not into a missing folder, nor from a missing file.
+  const std::string d = test::dossierTemporaire();
+  ASSERT_TRUE(ecrireDico(listes, d + "L23456789", erreur)) << erreur;
+  ASSERT_TRUE(lireDico(d + "L23456789", lues, erreur)) << erreur;
+  EXPECT_EQ(lues, listes);
+  EXPECT_FALSE(ecrireDico(listes, d + "absent/L23456789", erreur));
+  EXPECT_FALSE(erreur.empty());
+  EXPECT_FALSE(lireDico(d + "absent", lues, erreur));
   // Unsound lists are not encoded.
   listes[0].pop_back();
   EXPECT_FALSE(encoderDico(listes, octets, erreur));
   EXPECT_TRUE(octets.empty());
-}
-
-TEST(Ecriture, EcrireDansUnDossierAbsentEchoue) {
-  ListeMots listes;
-  std::string erreur;
-  ASSERT_TRUE(remplirListes({"AIMER"}, listes, erreur));
-  EXPECT_FALSE(ecrireDico(listes, test::dossierTemporaire() + "absent/L23456789", erreur));
-  EXPECT_FALSE(erreur.empty());
-  const std::string chemin = test::dossierTemporaire() + "L23456789";
-  ASSERT_TRUE(ecrireDico(listes, chemin, erreur));
-  ListeMots lues;
-  ASSERT_TRUE(lireDico(chemin, lues, erreur)) << erreur;
-  EXPECT_EQ(lues, listes);
-  EXPECT_FALSE(lireDico(chemin + ".absent", lues, erreur));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The safe reader and writer every file of the program goes through: what a
 // write keeps of the target, what it refuses, what a failure or a killed run
-// leaves behind, and which files a read refuses without waiting.
+// leaves behind; which files a read refuses without waiting, and every reader
+// of the program before a folder, a named pipe or a device in the place of
+// its file.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,14 +12,15 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
-#include <string>
 
+#include "DicoEcriture.h"
 #include "DicoTest.h"
-#include "Processus.h"
+#include "EcranEnregistreur.h"
 #include "Fichiers.h"
+#include "Jeu.h"
+#include "Journal.h"
+#include "Parametres.h"
+#include "Processus.h"
 
 namespace irvad {
 namespace {
@@ -25,21 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 using fichiers::Ecriture;
 using fichiers::Lecture;
-
-std::string lire(const std::string& chemin) {
-  std::ifstream f(chemin, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-void ecrire(const std::string& chemin, const std::string& octets) {
-  std::ofstream(chemin, std::ios::binary | std::ios::trunc) << octets;
-}
-
-std::set<std::string> noms(const std::string& dossier) {
-  std::set<std::string> n;
-  for (const auto& e : fs::directory_iterator(dossier)) n.insert(e.path().filename().string());
-  return n;
-}
+using test::ecrire, test::lire, test::noms;
 
 mode_t mode(const std::string& chemin) {
   struct stat s{};
@@ -182,28 +171,45 @@ TEST(Fichiers, LesTemporairesDUnProgrammeTueSontRetiresPasCeuxDUnEcrivainVivant)
                                             nomPrefixe + "court"}));
 }
 
-TEST(Fichiers, SeulsLesFichiersOrdinairesSeLisentEtSansJamaisAttendre) {
+TEST(Fichiers, SeulsLesFichiersOrdinairesSeLisentEtAucunLecteurNAttendNiNeSArrete) {
   const std::string d = test::dossierTemporaire();
   ecrire(d + "octets", std::string("a\0b\r\n", 5));
   fs::create_directory(d + "dossier");
   ASSERT_EQ(::mkfifo((d + "tube").c_str(), 0600), 0);
+  fs::create_directories(d + "config/Irvad/Irvad.ini");
   ecrire(d + "grand", "");
   fs::resize_file(d + "grand", 4096);
   ecrire(d + "secret", "x");
   ::chmod((d + "secret").c_str(), 0600);
-  // In a child with an alarm, so that a read that waits fails the test
-  // instead of holding it.
+  // In a child with an alarm: a reader that waits fails the test instead of
+  // holding it, one that aborts shows as a signal.
   const int statut = test::dansUnEnfant([&] {
-    ::alarm(10);
+    ::alarm(20);
     std::string t;
     if (fichiers::lire(d + "octets", t, 5) != Lecture::reussie || t != std::string("a\0b\r\n", 5)) return 1;
     if (fichiers::lire(d + "absent", t, 5) != Lecture::absent || !t.empty()) return 2;
     if (fichiers::lire(d + "octets/x", t, 5) != Lecture::absent) return 3;
-    if (fichiers::lire(d + "dossier", t, 5) != Lecture::pasUnFichier) return 4;
-    if (fichiers::lire(d + "tube", t, 5) != Lecture::pasUnFichier) return 5;
-    if (fichiers::lire("/dev/zero", t, 5) != Lecture::pasUnFichier) return 6;
-    if (fichiers::lire(d + "grand", t, 4095) != Lecture::tropGrand || !t.empty()) return 7;
-    if (fichiers::lire(d + "grand", t, 4096) != Lecture::reussie || t.size() != 4096) return 8;
+    if (fichiers::lire(d + "grand", t, 4095) != Lecture::tropGrand || !t.empty()) return 4;
+    if (fichiers::lire(d + "grand", t, 4096) != Lecture::reussie || t.size() != 4096) return 5;
+    for (const std::string& chemin : {d + "tube", d + "dossier", std::string("/dev/zero")}) {
+      if (fichiers::lire(chemin, t, 5) != Lecture::pasUnFichier) return 10;
+      test::EcranEnregistreur ecran;
+      ecran.enregistrerAppels = false;
+      Jeu jeu(ecran);
+      if (jeu.chargerPartie(chemin)) return 11;
+      if (ecran.statut != "Impossible de lire le fichier source " + chemin + ".") return 16;
+      if (jeu.dico.charger(chemin, &ecran) != Dico::Resultat::ErreurLecture) return 12;
+      if (journal::lire(chemin).erreur != journal::Erreur::lecture) return 13;
+      ListeMots listes;
+      std::string erreur;
+      if (lireDico(chemin, listes, erreur) || erreur != chemin + " n'est pas un fichier") return 14;
+      // The settings, beside the program or in the user's folder, read as their defaults.
+      for (const auto& [programme, utilisateur] :
+           {std::pair{chemin, d + "config/Irvad/Irvad.ini"}, std::pair{d + "config/Irvad/Irvad.ini", chemin}}) {
+        Parametres p(programme, utilisateur);
+        if (p.pause != 3 || p.tailleMaxParDefaut != 5 || !p.interruption || !p.enregistrerMessages()) return 15;
+      }
+    }
     return 0;
   });
   EXPECT_EQ(statut, 0);

@@ -102,9 +102,7 @@ TEST_F(Historique, SansSiegeHumainAnnulerReprendUnTourDeLOrdinateurQuiAttendCont
 
 TEST_F(Historique, LaFinDePartieSAnnuleEtUnChargementRepartDeZero) {
   partie(2, 1, 1, {{0, 0, 'A', 0, 1}, {10, 10, 'E', 0, 2}});
-  Position p = pos();
-  p.plateau.nbPasses = 1;
-  ASSERT_TRUE(jeu.installer(p));
+  changer([](Position& p) { p.plateau.nbPasses = 1; });
   ASSERT_TRUE(jeu.passer());
   EXPECT_FALSE(pos().enCours);
   ASSERT_TRUE(jeu.annuler(Retour::TourHumain));

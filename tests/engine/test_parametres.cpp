@@ -7,8 +7,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "DicoTest.h"
 #include "Parametres.h"
@@ -17,14 +15,8 @@
 namespace irvad {
 namespace {
 
-std::string contenu(const std::string& chemin) {
-  std::ifstream f(chemin, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-void ecrireFichier(const std::string& chemin, const std::string& texte) {
-  std::ofstream(chemin, std::ios::binary) << texte;
-}
+using test::ecrire, test::lire;
+const std::string refus = "Impossible d'\xE9" "crire dans ";
 
 class ParametresFichier : public ::testing::Test {
  protected:
@@ -36,19 +28,15 @@ class ParametresFichier : public ::testing::Test {
 TEST_F(ParametresFichier, SansFichierLesValeursParDefautEtLeFichierNaitALaPremiereEcriture) {
   Parametres p(ini, utilisateur);
   EXPECT_EQ(p.chemin(), ini);
-  EXPECT_EQ(p.pause, 3);
-  EXPECT_EQ(p.tailleMaxParDefaut, 5);
-  EXPECT_TRUE(p.interruption);
-  EXPECT_TRUE(p.deplacementsParDefaut);
-  EXPECT_TRUE(p.enregistrerMessages());
   EXPECT_EQ(p.intervalleMs(), 3000);
+  EXPECT_TRUE(p.enregistrerMessages());
   EXPECT_FALSE(std::filesystem::exists(ini));
 
   ASSERT_EQ(p.enregistrer(), "");
   EXPECT_TRUE(p.fichierAJour());
-  EXPECT_EQ(contenu(ini), "[Automate]\r\nPause=3\r\nTailleMax=5\r\nInterruption=O\r\nDeplacements=O\r\n");
+  EXPECT_EQ(lire(ini), "[Automate]\r\nPause=3\r\nTailleMax=5\r\nInterruption=O\r\nDeplacements=O\r\n");
   ASSERT_EQ(p.ecrireEnregistrerMessages(false), "");
-  EXPECT_EQ(contenu(ini),
+  EXPECT_EQ(lire(ini),
             "[Automate]\r\nPause=3\r\nTailleMax=5\r\nInterruption=O\r\nDeplacements=O\r\n"
             "[Partie]\r\nEnregistrerMessages=N\r\n");
   EXPECT_FALSE(std::filesystem::exists(utilisateur));
@@ -58,16 +46,13 @@ TEST_F(ParametresFichier, SansFichierLesValeursParDefautEtLeFichierNaitALaPremie
   p.tailleMaxParDefaut = 9;
   p.interruption = false;
   ASSERT_EQ(p.enregistrer(), "");
-  EXPECT_EQ(contenu(ini),
+  EXPECT_EQ(lire(ini),
             "[Automate]\r\nPause=0\r\nTailleMax=9\r\nInterruption=N\r\nDeplacements=O\r\n"
             "[Partie]\r\nEnregistrerMessages=N\r\n");
   Parametres relu(ini, utilisateur);
-  EXPECT_EQ(relu.pause, 0);
-  EXPECT_EQ(relu.intervalleMs(), 1);
-  EXPECT_EQ(relu.tailleMaxParDefaut, 9);
-  EXPECT_FALSE(relu.interruption);
-  EXPECT_TRUE(relu.deplacementsParDefaut);
-  EXPECT_FALSE(relu.enregistrerMessages());
+  EXPECT_EQ(std::tuple(relu.pause, relu.intervalleMs(), relu.tailleMaxParDefaut, relu.interruption,
+                       relu.deplacementsParDefaut, relu.enregistrerMessages()),
+            std::tuple(0, 1, 9, false, true, false));
 }
 
 TEST_F(ParametresFichier, SeulUnOMajusculeEstVraiEtLesNombresSontRamenesDansLeurPlage) {
@@ -87,85 +72,71 @@ TEST_F(ParametresFichier, SeulUnOMajusculeEstVraiEtLesNombresSontRamenesDansLeur
       {"[Automate]\r\nPause=99999999999\r\nTailleMax=+7\r\n", 3, 7, true, true},
   };
   for (const Cas& c : cas) {
-    SCOPED_TRACE(c.texte);
-    ecrireFichier(ini, c.texte);
+    ecrire(ini, c.texte);
     Parametres p(ini, utilisateur);
-    EXPECT_EQ(p.pause, c.pause);
-    EXPECT_EQ(p.tailleMaxParDefaut, c.taille);
-    EXPECT_EQ(p.interruption, c.interruption);
-    EXPECT_EQ(p.deplacementsParDefaut, c.deplacements);
+    EXPECT_EQ(std::tuple(p.pause, p.tailleMaxParDefaut, p.interruption, p.deplacementsParDefaut),
+              std::tuple(c.pause, c.taille, c.interruption, c.deplacements))
+        << c.texte;
   }
-  ecrireFichier(ini, "[Partie]\r\nEnregistrerMessages=o\r\n");
+  ecrire(ini, "[Partie]\r\nEnregistrerMessages=o\r\n");
   EXPECT_FALSE(Parametres(ini, utilisateur).enregistrerMessages());
 }
 
 TEST_F(ParametresFichier, UneEcritureGardeToutLeResteDuFichierOctetPourOctet) {
   // A hand-edited file: a comment, LF-only lines, an unknown key, blank
   // lines at the end of the section, another section, no final line end.
-  const std::string avant =
-      "; fichier \xE9" "dit\n[Automate]\nPause = 1\nCouleur=verte\n\n\n[Autre]\r\nCle=Valeur";
-  ecrireFichier(ini, avant);
+  ecrire(ini, "; fichier \xE9" "dit\n[Automate]\nPause = 1\nCouleur=verte\n\n\n[Autre]\r\nCle=Valeur");
   Parametres p(ini, utilisateur);
   EXPECT_EQ(p.pause, 1);
   p.pause = 2;
   ASSERT_EQ(p.enregistrer(), "");
-  EXPECT_EQ(contenu(ini),
-            "; fichier \xE9" "dit\n[Automate]\nPause=2\r\nCouleur=verte\nTailleMax=5\r\nInterruption=O\r\n"
-            "Deplacements=O\r\n\n\n[Autre]\r\nCle=Valeur");
+  const std::string apres = "; fichier \xE9" "dit\n[Automate]\nPause=2\r\nCouleur=verte\nTailleMax=5\r\n"
+                            "Interruption=O\r\nDeplacements=O\r\n\n\n[Autre]\r\nCle=Valeur";
+  EXPECT_EQ(lire(ini), apres);
   ASSERT_EQ(p.ecrireEnregistrerMessages(true), "");
-  EXPECT_EQ(contenu(ini),
-            "; fichier \xE9" "dit\n[Automate]\nPause=2\r\nCouleur=verte\nTailleMax=5\r\nInterruption=O\r\n"
-            "Deplacements=O\r\n\n\n[Autre]\r\nCle=Valeur\r\n[Partie]\r\nEnregistrerMessages=O\r\n");
+  EXPECT_EQ(lire(ini), apres + "\r\n[Partie]\r\nEnregistrerMessages=O\r\n");
   // A section whose header is the last line of the file.
-  ecrireFichier(ini, "[Partie]");
+  ecrire(ini, "[Partie]");
   ASSERT_EQ(Parametres(ini, utilisateur).ecrireEnregistrerMessages(false), "");
-  EXPECT_EQ(contenu(ini), "[Partie]\r\nEnregistrerMessages=N\r\n");
+  EXPECT_EQ(lire(ini), "[Partie]\r\nEnregistrerMessages=N\r\n");
 }
 
-TEST_F(ParametresFichier, UnDossierDuProgrammeInterditMeneAuFichierDeLUtilisateur) {
+TEST_F(ParametresFichier, UnDossierDuProgrammeInterditMeneAuFichierDeLUtilisateurPuisAUneErreur) {
   // The program's "folder" is a plain file: nothing can be created in it.
-  ecrireFichier(dossier + "programme", "x");
+  ecrire(dossier + "programme", "x");
   const std::string interdit = dossier + "programme/Irvad.ini";
-
   Parametres p(interdit, utilisateur);
   EXPECT_EQ(p.chemin(), utilisateur);
   p.tailleMaxParDefaut = 8;
   ASSERT_EQ(p.enregistrer(), "");  // the user's folder is created on the way
-  EXPECT_EQ(contenu(utilisateur), "[Automate]\r\nPause=3\r\nTailleMax=8\r\nInterruption=O\r\nDeplacements=O\r\n");
+  EXPECT_EQ(lire(utilisateur), "[Automate]\r\nPause=3\r\nTailleMax=8\r\nInterruption=O\r\nDeplacements=O\r\n");
   EXPECT_EQ(Parametres(interdit, utilisateur).tailleMaxParDefaut, 8);
-}
 
-TEST_F(ParametresFichier, UneEcritureImpossibleDonneLeCheminEtGardeLesValeursEnUsage) {
-  ecrireFichier(dossier + "programme", "x");
-  const std::string interdit1 = dossier + "programme/Irvad.ini";
+  // Neither can be written: the user's path is reported, the values stay in use.
   const std::string interdit2 = dossier + "programme/config/Irvad/Irvad.ini";
-  Parametres p(interdit1, interdit2);
-  p.pause = 1;
-  p.interruption = false;
-  EXPECT_EQ(p.enregistrer(), "Impossible d'\xE9" "crire dans " + interdit2);
-  EXPECT_EQ(p.ecrireEnregistrerMessages(false), "Impossible d'\xE9" "crire dans " + interdit2);
-  EXPECT_EQ(p.pause, 1);
-  EXPECT_FALSE(p.interruption);
-  EXPECT_FALSE(p.fichierAJour());
-  EXPECT_EQ(contenu(dossier + "programme"), "x");
-
+  Parametres q(interdit, interdit2);
+  q.pause = 1;
+  q.interruption = false;
+  EXPECT_EQ(q.enregistrer(), refus + interdit2);
+  EXPECT_EQ(q.ecrireEnregistrerMessages(false), refus + interdit2);
+  EXPECT_TRUE(q.pause == 1 && !q.interruption && !q.fichierAJour());
+  EXPECT_EQ(lire(dossier + "programme"), "x");
   // Without a user's folder at all, the program's path is the one reported.
-  Parametres seul(interdit1, "");
-  EXPECT_EQ(seul.enregistrer(), "Impossible d'\xE9" "crire dans " + interdit1);
+  EXPECT_EQ(Parametres(interdit, "").enregistrer(), refus + interdit);
 }
 
 TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesVontChezLUtilisateur) {
   const std::string ancien =
       "; r\xE9glages\r\n[Automate]\r\nPause=2\r\nTailleMax=7\r\n[Partie]\r\nEnregistrerMessages=N\r\n";
   // A read-only file beside the program, the superuser's included.
-  ecrireFichier(ini, ancien);
+  ecrire(ini, ancien);
   std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   Parametres p(ini, utilisateur);
   EXPECT_EQ(p.chemin(), utilisateur);
   EXPECT_EQ(p.pause, 2);
   p.interruption = false;
   ASSERT_EQ(p.enregistrer(), "");
-  EXPECT_EQ(contenu(ini), ancien);
+  EXPECT_EQ(lire(ini), ancien);
   Parametres relu(ini, utilisateur);
   EXPECT_FALSE(relu.interruption);
   EXPECT_EQ(relu.tailleMaxParDefaut, 7);
@@ -178,7 +149,7 @@ TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesV
   std::filesystem::create_directories(dossier + "nobody");
   ::chmod((dossier + "nobody").c_str(), 0777);
   std::filesystem::create_directory(programme);
-  ecrireFichier(programme + "Irvad.ini", ancien);
+  ecrire(programme + "Irvad.ini", ancien);
   ::chmod((programme + "Irvad.ini").c_str(), 0666);
   const bool root = ::geteuid() == 0;
   if (!root) ::chmod(programme.c_str(), 0555);
@@ -192,25 +163,25 @@ TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesV
       true);
   ::chmod(programme.c_str(), 0755);
   EXPECT_EQ(statut, 0);
-  EXPECT_EQ(contenu(programme + "Irvad.ini"), ancien);
+  EXPECT_EQ(lire(programme + "Irvad.ini"), ancien);
 }
 
 TEST_F(ParametresFichier, UnDisquePleinGardeLeFichierEntierEtLesReglagesEnUsage) {
   const std::string ancien = "[Automate]\r\nPause=2\r\nTailleMax=7\r\n[Partie]\r\nEnregistrerMessages=N\r\n";
-  ecrireFichier(ini, ancien);
+  ecrire(ini, ancien);
   Parametres p(ini, "");
   p.pause = 0;
   p.tailleMaxParDefaut = 9;
   {
     test::DisquePlein plein(16);
     ASSERT_TRUE(plein.ok());
-    EXPECT_EQ(p.enregistrer(), "Impossible d'\xE9" "crire dans " + ini);
-    EXPECT_EQ(p.ecrireEnregistrerMessages(true), "Impossible d'\xE9" "crire dans " + ini);
+    EXPECT_EQ(p.enregistrer(), refus + ini);
+    EXPECT_EQ(p.ecrireEnregistrerMessages(true), refus + ini);
   }
   EXPECT_FALSE(p.fichierAJour());
   // The file is whole, nothing was left beside it, the new values are in use.
-  EXPECT_EQ(contenu(ini), ancien);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(lire(ini), ancien);
+  EXPECT_EQ(test::noms(dossier).size(), 1u);
   EXPECT_EQ(p.intervalleMs(), 1);
   EXPECT_FALSE(p.enregistrerMessages());
   // With room again they reach the file.

@@ -1,5 +1,6 @@
-// The turn sequence: rounds, passes across rounds, the two ends of a game, the
-// ranking lines and the play-offs.
+// The turn sequence: rounds and the turn timer, a new game, the ends of a
+// game, the ranking lines and the play-offs. Passes counted within their
+// round are the scenario passes.txt.
 #include <string>
 #include <vector>
 
@@ -12,26 +13,28 @@ using Lignes = std::vector<std::string>;
 
 class Tours : public test::JeuTest {
  protected:
-  bool finAnnoncee() const { return !ecran.appelsDe("boiteMessage(Tous les joueurs").empty(); }
-  bool partieFinie() const { return !ecran.appelsDe("ajouterMessage(*** FIN DE JEU ***").empty(); }
   // Names, scores and extra tokens for the position in place.
   void regler(const std::vector<std::string>& noms, const std::vector<int32_t>& scores,
               std::initializer_list<test::Jeton> jetons = {}) {
     Tablee t = jeu.tablee();
     for (std::size_t i = 0; i < noms.size(); ++i) t.sieges[i].nom = noms[i];
     ASSERT_TRUE(jeu.reglerJoueurs(t));
-    Position p = pos();
-    for (std::size_t i = 0; i < scores.size(); ++i) p.joueurs[i].score = scores[i];
-    for (const auto& j : jetons) p.poserJeton(j.x, j.y, j.lettre, j.valeur, j.proprietaire);
-    ASSERT_TRUE(jeu.installer(p));
+    changer([&](Position& p) {
+      for (std::size_t i = 0; i < scores.size(); ++i) p.joueurs[i].score = scores[i];
+      for (const auto& j : jetons) p.poserJeton(j.x, j.y, j.lettre, j.valeur, j.proprietaire);
+    });
     ecran.oublier();
   }
 };
 
-TEST_F(Tours, UnTourSeTermineParLesLignesDuTourEtDuJoueurSuivant) {
+TEST_F(Tours, UnTourSeTermineParLesLignesDuJoueurSuivantEtDonneSonTempsAuJoueurQuiFinit) {
   partie(6, 3, 2, {}, {false, false, false, false, true});
   ASSERT_TRUE(jeu.continuer());
+  EXPECT_EQ(pos().plateau.chronoDebut, heure);
   heure += 7;
+  EXPECT_EQ(jeu.texteTemps(2), "00:07");  // the running turn shows
+  EXPECT_EQ(jeu.texteTemps(1), "00:00");
+  EXPECT_EQ(jeu.texteTemps(9), "00:00");  // no such player
   ecran.oublier();
   ASSERT_TRUE(jeu.passer());
   EXPECT_EQ(joueurNo(2).temps, 7.0);
@@ -39,7 +42,9 @@ TEST_F(Tours, UnTourSeTermineParLesLignesDuTourEtDuJoueurSuivant) {
   EXPECT_EQ(pos().tour, 3u);
   EXPECT_EQ(ecran.messages, (Lignes{"", "ROUGE: Joueur 4"}));
   EXPECT_TRUE(ecran.passerActif);
-  EXPECT_TRUE(pos().plateau.chronoActif);  // a human's clock starts at once
+  // A human's clock starts at once.
+  EXPECT_TRUE(pos().plateau.chronoActif);
+  EXPECT_EQ(pos().plateau.chronoDebut, heure);
   EXPECT_EQ(ecran.appels.back(), "demarrerTour()");
   EXPECT_EQ(ecran.appelsDe("dessinerReserve"), (Lignes{"dessinerReserve(3)"}));
 
@@ -57,37 +62,76 @@ TEST_F(Tours, UnTourSeTermineParLesLignesDuTourEtDuJoueurSuivant) {
   EXPECT_EQ(pos().plateau.nbPasses, 0);
   EXPECT_EQ(ecran.messages, (Lignes{"", "Tour n°4", "", "BLEU: Joueur 1"}));
   EXPECT_EQ(ecran.appelsDe("mettreAJourScores").size(), 1u);
+
+  // A loaded game is not timed until it goes on, and the time before the
+  // load is not counted.
+  const std::string fichier = test::dossierTemporaire() + "partie.ivd";
+  ASSERT_TRUE(jeu.enregistrerPartie(fichier));
+  heure += 100;
+  ASSERT_TRUE(jeu.chargerPartie(fichier));
+  EXPECT_FALSE(pos().plateau.chronoActif);
+  heure += 100;
+  ASSERT_TRUE(jeu.passer());
+  EXPECT_EQ(joueurNo(0).temps, 0.0);
+  changer([](Position& p) { p.joueurs[1].temps = 100 * 60 + 5.9; });
+  EXPECT_EQ(jeu.texteTemps(1), "100:05");  // minutes past 99, seconds cut
 }
 
-TEST_F(Tours, LesPassesNeComptentQueDansLeurTour) {
-  partie(3, 1, 2);
-  ASSERT_TRUE(jeu.passer());  // the last of round 1
-  EXPECT_EQ(pos().tour, 2u);
-  // Two passes at the start of round 2: three in a row, but over two rounds.
-  ASSERT_TRUE(jeu.passer());
-  ASSERT_TRUE(jeu.passer());
-  EXPECT_FALSE(partieFinie());
-  EXPECT_EQ(pos().plateau.nbPasses, 2);
+TEST_F(Tours, UneNouvellePartieGardeLesReglagesEtRemetLesStocks) {
+  Tablee t{3, {}};
+  for (int i = 0; i < 6; ++i) t.sieges.push_back({"N" + std::to_string(i), i % 2 == 1, i % 3 == 0, 5 + i % 5});
+  ASSERT_TRUE(jeu.nouvellePartie(t));
+  changer([](Position& p) {
+    p.poserJeton(5, 5, 'E', 4, 2);
+    p.joueurs[1].score = 41;
+    p.fixerStock(1, 'E', 0);
+    p.plateau.nbPasses = 2;
+    p.tour = 7;
+  });
   ecran.oublier();
-  ASSERT_TRUE(jeu.passer());  // the third pass of round 2
-  EXPECT_TRUE(finAnnoncee());
-  EXPECT_TRUE(partieFinie());
-  EXPECT_EQ(pos().tour, 2u);
-  EXPECT_EQ(pos().joueurCourant, 2u);
-  EXPECT_TRUE(ecran.appelsDe("demarrerTour").empty());
-  EXPECT_EQ(jeu.passer().refus(), Refus::PartieFinie);
+  ASSERT_TRUE(jeu.nouvellePartie());
+  EXPECT_EQ(pos().nbJoueurs, 3u);
+  EXPECT_EQ(pos().tour, 0u);
+  for (int i = 0; i < 6; ++i) {
+    const joueur& j = joueurNo(i);
+    EXPECT_EQ(std::tuple(j.nom, j.automate, j.deplacements, j.tailleMax, j.score, j.lettres[0]),
+              std::tuple("N" + std::to_string(i), i % 2 == 1, i % 3 == 0, 5 + i % 5, 0, 26));
+  }
+  EXPECT_EQ(std::pair(joueurNo(2).sommetX, joueurNo(2).sommetY), Jeu::sommetDe(2, 3));
+  EXPECT_EQ(Jeu::sommetDe(7, 6), Jeu::sommets[0]);  // no such seat
+  EXPECT_EQ(pos().plateau.casesLibres, 91);
+  EXPECT_EQ(pos().plateau.nbPasses, 0);
+  EXPECT_EQ(en(5, 5).proprietaire, 0);
+  EXPECT_EQ(ecran.messages, (Lignes{"Tour n°0", "", "BLEU: N0"}));
+  EXPECT_FALSE(ecran.appelsDe("dessinerPlateau").empty());
+  EXPECT_EQ(ecran.appels.back(), "demarrerTour()");
 
-  // A full board ends the game without the message of the passes.
+  // The seats' settings are checked before anything changes.
+  t.sieges[1].nom = "Maximilien";
+  EXPECT_EQ(jeu.nouvellePartie(t).refus(), Refus::NomTropLong);
+  t.sieges[1].nom = "N1";
+  t.nombre = 4;
+  EXPECT_EQ(jeu.nouvellePartie(t).refus(), Refus::NombreDeJoueurs);
+  t.nombre = 2;
+  EXPECT_EQ(jeu.reglerJoueurs(t).refus(), Refus::NombreFixe);  // not during a game
+  EXPECT_EQ(pos().nbJoueurs, 3u);
+  ASSERT_TRUE(jeu.nouvellePartie(t));
+  EXPECT_EQ(pos().nbJoueurs, 2u);
+}
+
+TEST_F(Tours, UnPlateauPleinFinitLaPartieSansLeMessageDesPasses) {
   partie(2, 9, 0);
-  Position p = pos();
-  for (int x = 0; x < tailleGrille; ++x)
-    for (int y = p.plateau.ligneMin[x]; y <= p.plateau.ligneMax[x]; ++y) p.poserJeton(x, y, 'E', 1, 1 + (x + y) % 2);
-  ASSERT_TRUE(jeu.installer(p));
+  changer([](Position& p) {
+    for (int x = 0; x < tailleGrille; ++x)
+      for (int y = p.plateau.ligneMin[x]; y <= p.plateau.ligneMax[x]; ++y) p.poserJeton(x, y, 'E', 1, 1 + (x + y) % 2);
+  });
   EXPECT_EQ(pos().plateau.casesLibres, 0);
   ecran.oublier();
   ASSERT_TRUE(jeu.passer());
-  EXPECT_TRUE(partieFinie());
-  EXPECT_FALSE(finAnnoncee());
+  EXPECT_FALSE(ecran.appelsDe("ajouterMessage(*** FIN DE JEU ***").empty());
+  EXPECT_TRUE(ecran.appelsDe("boiteMessage(Tous les joueurs").empty());
+  EXPECT_TRUE(ecran.appelsDe("demarrerTour").empty());
+  EXPECT_EQ(jeu.passer().refus(), Refus::PartieFinie);
 }
 
 TEST_F(Tours, DeuxJoueursDonnentUnQualifieEtUneSeuleQuestion) {
@@ -118,9 +162,8 @@ TEST_F(Tours, SixJoueursClassesParScoreJetonsPuisValeursVontEnDemiFinalePuisEnFi
   // worth more; players 1 and 3 tie on everything and stay in seat order.
   regler({"Ja", "Jb", "Jc", "Jd", "Je", "Jf"}, {0, 20, 0, 20, 0, 20},
          {{1, 1, 'A', 1, 4}, {1, 2, 'A', 1, 4}, {2, 1, 'E', 2, 6}, {2, 2, 'E', 2, 6}, {3, 3, 'S', 9, 2}});
-  Position p = pos();
-  p.plateau.nbPasses = 5;
-  ASSERT_TRUE(jeu.installer(p));
+  EXPECT_EQ(pos().classement, (std::array<int32_t, 6>{5, 3, 1, 0, 2, 4}));
+  changer([](Position& p) { p.plateau.nbPasses = 5; });
   ecran.reponses = {Reponse::Non, Reponse::Oui};
   ecran.oublier();
   ASSERT_TRUE(jeu.passer());
@@ -143,10 +186,8 @@ TEST_F(Tours, SixJoueursClassesParScoreJetonsPuisValeursVontEnDemiFinalePuisEnFi
   const char* noms[] = {"Jf", "Jd", "Jb"};
   for (int k = 0; k < 3; ++k) {
     const joueur& j = joueurNo(k);
-    EXPECT_EQ(j.nom, noms[k]);
-    EXPECT_EQ(std::pair(j.sommetX, j.sommetY), sommets[k]);
-    EXPECT_EQ(j.score, 0);
-    EXPECT_EQ(j.lettres[0], 26);
+    EXPECT_EQ(std::tuple(j.nom, j.sommetX, j.sommetY, j.score, j.lettres[0]),
+              std::tuple(noms[k], sommets[k].first, sommets[k].second, 0, 26));
   }
   EXPECT_TRUE(joueurNo(1).automate);
   EXPECT_EQ(joueurNo(1).tailleMax, 8);
@@ -159,7 +200,7 @@ TEST_F(Tours, SixJoueursClassesParScoreJetonsPuisValeursVontEnDemiFinalePuisEnFi
 
   // It ends with two qualifiers and the question of the final: refused, the
   // game stays over; accepted, the final starts.
-  p = pos();
+  Position p = pos();
   p.tour = 3;
   p.joueurCourant = 2;
   p.plateau.nbPasses = 2;

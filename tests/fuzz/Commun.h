@@ -24,9 +24,6 @@ namespace irvad::fuzz {
   std::abort();
 }
 
-inline void verifier(bool condition, const char* quoi) {
-  if (!condition) echec(quoi);
-}
 inline void verifier(bool condition, const std::string& quoi) {
   if (!condition) echec(quoi);
 }
@@ -34,29 +31,24 @@ inline void verifier(bool condition, const std::string& quoi) {
 // A folder made once per process and removed at its end: the targets only
 // ever write a few files in it, always under the same names. In memory when
 // the system offers it, since the settings writer syncs every file.
-class Dossier {
- public:
-  Dossier() {
-    std::error_code erreur;
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm", erreur) ? "/dev/shm" : std::filesystem::temp_directory_path();
-    std::string modele = (base / "irvad-fuzz-XXXXXX").string();
-    if (::mkdtemp(modele.data()) == nullptr) echec("dossier temporaire impossible");
-    chemin_ = modele + "/";
-  }
-  ~Dossier() {
-    std::error_code erreur;
-    std::filesystem::remove_all(chemin_, erreur);
-  }
-  const std::string& chemin() const { return chemin_; }
-
- private:
-  std::string chemin_;
-};
-
 inline const std::string& dossier() {
+  struct Dossier {
+    std::string chemin;
+    Dossier() {
+      std::error_code e;
+      const std::filesystem::path base =
+          std::filesystem::is_directory("/dev/shm", e) ? "/dev/shm" : std::filesystem::temp_directory_path();
+      std::string modele = (base / "irvad-fuzz-XXXXXX").string();
+      if (::mkdtemp(modele.data()) == nullptr) echec("dossier temporaire impossible");
+      chemin = modele + "/";
+    }
+    ~Dossier() {
+      std::error_code e;
+      std::filesystem::remove_all(chemin, e);
+    }
+  };
   static const Dossier d;
-  return d.chemin();
+  return d.chemin;
 }
 
 inline void ecrireFichier(const std::string& chemin, const uint8_t* octets, std::size_t taille) {

@@ -21,10 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
   fuzz::verifier(lu.lignes == journal::decouper(texte), "lignes lues differentes du decoupage");
   for (const std::string& l : lu.lignes)
     fuzz::verifier(l.find('\r') == std::string::npos && l.find('\n') == std::string::npos, "fin de ligne dans une ligne");
-  // Without its line ends, the text is the lines one after the other.
+  // Without its line ends, the text is the lines one after the other; CR LF
+  // ends one line, a lone CR or LF one each, and an unended last line counts.
   std::string sansFins;
-  for (char c : texte)
-    if (c != '\r' && c != '\n') sansFins += c;
+  std::size_t fins = 0;
+  for (std::size_t i = 0; i < taille; ++i) {
+    if (texte[i] != '\r' && texte[i] != '\n') sansFins += texte[i];
+    else fins += !(texte[i] == '\n' && i > 0 && texte[i - 1] == '\r');
+  }
+  const bool ouverte = taille > 0 && texte.back() != '\r' && texte.back() != '\n';
+  fuzz::verifier(lu.lignes.size() == fins + (ouverte ? 1 : 0), "nombre de lignes");
   std::string jointes;
   for (const std::string& l : lu.lignes) jointes += l;
   fuzz::verifier(jointes == sansFins, "octets perdus ou ajoutes");

@@ -22,15 +22,6 @@ void EcranRelais::ajouterMessageEtAttendre(const std::string& t, bool e) {
   if (pendantAttente) pendantAttente();
   if (journal) journal->ajouterMessageEtAttendre(t, e);
 }
-void EcranRelais::retirerDerniersMessages(int32_t n) {
-  if (enregistrerAppels) appels.push_back("retirerDerniersMessages(" + std::to_string(n) + ")");
-  for (int32_t i = 0; i < n && !messages.empty(); ++i) messages.pop_back();
-  if (journal) journal->retirerDerniersMessages(n);
-}
-void EcranRelais::coupCompte() {
-  if (enregistrerAppels) appels.push_back("coupCompte()");
-  if (plateau) plateau->coupCompte();
-}
 
 Banc::Banc(bool montrerFenetre) {
   const std::vector<std::string> mots = {

@@ -47,10 +47,10 @@ class EcranRelais : public EcranEnregistreur {
   void ajouterMessage(const std::string& t, bool e) override { IRVAD_RELAIS(journal, ajouterMessage, t, e); }
   void retirerMessages(int32_t n) override { IRVAD_RELAIS(journal, retirerMessages, n); }
   void viderMessages() override { IRVAD_RELAIS(journal, viderMessages); }
+  void retirerDerniersMessages(int32_t n) override { IRVAD_RELAIS(journal, retirerDerniersMessages, n); }
   void mettreAJourScores() override { IRVAD_RELAIS(scores, mettreAJourScores); }
+  void coupCompte() override { IRVAD_RELAIS(plateau, coupCompte); }
   void ajouterMessageEtAttendre(const std::string& t, bool e) override;
-  void retirerDerniersMessages(int32_t n) override;
-  void coupCompte() override;
 };
 #undef IRVAD_RELAIS
 

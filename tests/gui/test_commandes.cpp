@@ -16,11 +16,10 @@ using test::Banc;
 
 namespace {
 
-const QString promptInterrompre = QString::fromUtf8(
-    "Choisissez la rubrique \"Partie\" | \"Interrompre\" ou appuyez sur Alt+I pour faire une pause.");
-const QString promptContinuer = QString::fromUtf8(
-    "Choisissez la rubrique \"Partie\" | \"Continuer\" ou appuyez sur Alt+C pour poursuivre le jeu.");
-const QString titrePause = QStringLiteral("Irvad [PAUSE]");
+// The prompts of the pause, told apart by their key; the title of a pause.
+bool offreInterrompre(const Banc& b) { return b.statut().contains(QStringLiteral("Alt+I")); }
+bool offreContinuer(const Banc& b) { return b.statut().contains(QStringLiteral("Alt+C")); }
+bool enPause(const TfrmPlateau& f) { return f.windowTitle().contains(QStringLiteral("[PAUSE]")); }
 
 }  // namespace
 
@@ -88,7 +87,7 @@ class TestCommandes : public QObject {
     // The first computer played at once; the second waits for the delay.
     QCOMPARE(b.position().joueurCourant, 1u);
     QVERIFY(b.fenetre->Timer.isActive() && !b.fenetre->RubriquePasserSonTour->isEnabled());
-    QCOMPARE(b.statut(), promptInterrompre);
+    QVERIFY(offreInterrompre(b));
     QTRY_VERIFY_WITH_TIMEOUT(!b.position().enCours, 120000);
     QVERIFY(!b.fenetre->RubriqueContinuer->isEnabled() && !b.fenetre->Timer.isActive());
     // Each turn once, in turn order; each but the first began with the delay.
@@ -110,27 +109,27 @@ class TestCommandes : public QObject {
     b.touche(Qt::Key_F4);
     QCOMPARE(b.position().joueurCourant, 1u);
     QVERIFY(f.RubriqueContinuer->isEnabled() && !f.RubriqueInterrompre->isEnabled());
-    QCOMPARE(b.statut(), promptContinuer);
+    QVERIFY(offreContinuer(b));
     QTest::qWait(30);
     QCOMPARE(b.position().joueurCourant, 1u);
     b.touche(Qt::Key_C, Qt::AltModifier);
-    QVERIFY(b.position().tour == 1 && b.statut() == promptContinuer);
+    QVERIFY(b.position().tour == 1 && offreContinuer(b));
     // Without it, the delay runs; Alt+I pauses.
     b.parametres->interruption = false;
     f.Timer.setInterval(60000);
     b.touche(Qt::Key_C, Qt::AltModifier);
-    QVERIFY(f.Timer.isActive() && b.statut() == promptInterrompre);
+    QVERIFY(f.Timer.isActive() && offreInterrompre(b));
     b.touche(Qt::Key_I, Qt::AltModifier);
-    QCOMPARE(f.windowTitle(), titrePause);
+    QVERIFY(enPause(f));
     QVERIFY(!f.Timer.isActive() && !f.RubriqueInterrompre->isEnabled() && f.RubriqueContinuer->isEnabled());
-    QCOMPARE(b.statut(), promptContinuer);
+    QVERIFY(offreContinuer(b));
     b.touche(Qt::Key_C, Qt::AltModifier);
-    QVERIFY(f.windowTitle() == "Irvad" && f.Timer.isActive());
+    QVERIFY(!enPause(f) && f.Timer.isActive());
     // Opening "Options", or "Partie" with Alt+P (no pass for a computer), pauses too; "?" does not.
     for (auto [touche, menu] : {std::pair{Qt::Key_O, f.MenuOptions}, std::pair{Qt::Key_P, f.MenuPartie}}) {
       b.touche(touche, Qt::AltModifier);
       QTRY_VERIFY(menu->isVisible());
-      QVERIFY(f.windowTitle() == titrePause && !f.Timer.isActive());
+      QVERIFY(enPause(f) && !f.Timer.isActive());
       menu->hide();
       b.touche(Qt::Key_C, Qt::AltModifier);
       QVERIFY(f.Timer.isActive());

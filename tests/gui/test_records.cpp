@@ -20,6 +20,24 @@
 
 using irvad::TfrmRecords;
 
+namespace {
+
+const QColor rouge(255, 0, 0);
+const QString ici = QStringLiteral("05/12/2001 21:07");  // the windows' clock, French separators
+bool enRouge(const QLabel* l) { return l->palette().color(QPalette::WindowText) == rouge; }
+
+// What the window shows: each record as "value name date", '*' before a value in red.
+QStringList vue(const TfrmRecords& w) {
+  QStringList r;
+  for (std::size_t i = 0; i < 4; ++i) {
+    const QLabel* v = w.labelValeur(static_cast<int>(i));
+    r << (enRouge(v) ? "*" : "") + v->text() + " " + w.LabelNom[i]->text() + " " + w.LabelDate[i]->text();
+  }
+  return r;
+}
+
+}  // namespace
+
 class TestRecords : public QObject {
   Q_OBJECT
 
@@ -30,8 +48,6 @@ class TestRecords : public QObject {
   QList<Erreur> erreurs_;
 
   QString fichierStore() const { return dossier_.filePath(QStringLiteral("Tavo/Irvad.conf")); }
-  // What QSettings reads in the store.
-  QVariant lu(const QString& cle) const { return QSettings(fichierStore(), QSettings::IniFormat).value(cle); }
   QByteArray octets() const {
     QFile f(fichierStore());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -41,6 +57,17 @@ class TestRecords : public QObject {
     QFile f(fichierStore());
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(texte);
+  }
+  // The four records as QSettings reads them in the store, as vue() shows them.
+  QStringList store() const {
+    QSettings s(fichierStore(), QSettings::IniFormat);
+    QStringList r;
+    for (const char* cle : TfrmRecords::cles) {
+      const QString g = QStringLiteral("Records/") + QLatin1String(cle) + "/";
+      r << s.value(g + "Record").toString() + " " + s.value(g + "Nom").toString() + " " +
+               s.value(g + "Date").toString();
+    }
+    return r;
   }
   // A window on the test's store, with errors collected, a fixed clock and
   // French separators.
@@ -52,8 +79,6 @@ class TestRecords : public QObject {
     w->locale = QLocale(QLocale::French, QLocale::France);
     return w;
   }
-  static QColor couleur(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
-  static const QColor rouge, noir;
 
  private slots:
   void initTestCase() {
@@ -77,39 +102,17 @@ class TestRecords : public QObject {
     auto w = fenetre();
     QVERIFY(!w->isVisible());
     QVERIFY(w->chargerRecords());
-    QVERIFY(erreurs_.isEmpty());
-    QCOMPARE(lu("Records/Mot/Record").toString(), QString());
-    QVERIFY(lu("Records/Mot/Record").isValid());
-    for (const char* cle : {"Score", "PointsPris", "LettresPrises"}) {
-      const QString groupe = QStringLiteral("Records/") + QLatin1String(cle);
-      QCOMPARE(lu(groupe + "/Record").toString(), QStringLiteral("0"));
-      QCOMPARE(lu(groupe + "/Nom").toString(), QString());
-      QVERIFY(lu(groupe + "/Date").isValid());
-    }
-    QCOMPARE(w->LabelMot->text(), QString());
-    QCOMPARE(w->LabelScore->text(), QStringLiteral("0"));
+    // Created empty, each record with its value, name and date.
+    QCOMPARE(store(), QStringList({"  ", "0  ", "0  ", "0  "}));
+    QCOMPARE(QSettings(fichierStore(), QSettings::IniFormat).allKeys().size(), 12);
+    QCOMPARE(vue(*w), store());
 
-    // The first play with a word: the word and the score are beaten; no
-    // points and no letters taken beat nothing (0 is not above 0).
+    // The first play with a word: the word and the score are beaten, in red,
+    // written at once; no points and no letters taken beat nothing (0 is not above 0).
     w->mettreAJourRecords("Zo\xE9", "MOT", 5, 0, 0);  // Zoé
-    QCOMPARE(w->nouveauxRecords, uint8_t(TfrmRecords::recordMot | TfrmRecords::recordScore));
-    QCOMPARE(w->LabelMot->text(), QStringLiteral("MOT"));
-    QCOMPARE(w->LabelScore->text(), QStringLiteral("5"));
-    QCOMPARE(w->LabelNom[0]->text(), QStringLiteral("Zoé"));
-    QCOMPARE(w->LabelDate[1]->text(), QStringLiteral("05/12/2001 21:07"));
-    QCOMPARE(w->LabelNom[2]->text(), QString());
-    QCOMPARE(couleur(w->LabelMot), rouge);
-    QCOMPARE(couleur(w->LabelScore), rouge);
-    QCOMPARE(couleur(w->LabelPointsPris), noir);
-    QVERIFY(w->isVisible());
-    QVERIFY(w->Timer.isActive());
-    QCOMPARE(w->Timer.interval(), 3000);
-    // Written at once.
-    QCOMPARE(lu("Records/Mot/Record").toString(), QStringLiteral("MOT"));
-    QCOMPARE(lu("Records/Mot/Nom").toString(), QStringLiteral("Zoé"));
-    QCOMPARE(lu("Records/Score/Record").toInt(), 5);
-    QCOMPARE(lu("Records/Score/Date").toString(), QStringLiteral("05/12/2001 21:07"));
-    QCOMPARE(lu("Records/PointsPris/Record").toInt(), 0);
+    QCOMPARE(vue(*w), QStringList({"*MOT Zoé " + ici, "*5 Zoé " + ici, "0  ", "0  "}));
+    QVERIFY(w->isVisible() && w->Timer.isActive());
+    QCOMPARE(store(), QStringList({"MOT Zoé " + ici, "5 Zoé " + ici, "0  ", "0  "}));
     QVERIFY(erreurs_.isEmpty());
   }
 
@@ -140,27 +143,15 @@ class TestRecords : public QObject {
     // As many letters, the same score, as many points and letters taken:
     // nothing changes, nothing shows, nothing is written.
     w->mettreAJourRecords("Bob", "LES", 5, 2, 1);
-    QCOMPARE(w->nouveauxRecords, uint8_t(0));
-    QVERIFY(!w->isVisible());
-    QCOMPARE(w->LabelMot->text(), QStringLiteral("LAC"));
-    for (int i = 0; i < 4; ++i) {
-      QCOMPARE(w->LabelNom[static_cast<std::size_t>(i)]->text(), QStringLiteral("Ana"));
-      QCOMPARE(w->LabelDate[static_cast<std::size_t>(i)]->text(), QStringLiteral("02/01/2020 03:04"));
-    }
+    const QString ana = QStringLiteral(" Ana 02/01/2020 03:04"), bob = " Bob " + ici;
+    QCOMPARE(vue(*w), QStringList({"LAC" + ana, "5" + ana, "2" + ana, "1" + ana}));
+    QVERIFY(w->nouveauxRecords == 0 && !w->isVisible());
     QCOMPARE(octets(), avant);
-
     // A longer word, a lower score, more points and letters: three records,
     // all three red; the score keeps its holder.
     w->mettreAJourRecords("Bob", "LACS", 4, 3, 2);
-    QCOMPARE(w->nouveauxRecords, uint8_t(1 | 4 | 8));
-    QCOMPARE(w->LabelScore->text(), QStringLiteral("5"));
-    QCOMPARE(couleur(w->LabelScore), noir);
-    for (int i : {0, 2, 3}) {
-      QCOMPARE(couleur(w->labelValeur(i)), rouge);
-      QCOMPARE(w->LabelNom[static_cast<std::size_t>(i)]->text(), QStringLiteral("Bob"));
-    }
-    QCOMPARE(lu("Records/LettresPrises/Record").toInt(), 2);
-    QCOMPARE(lu("Records/Score/Nom").toString(), QStringLiteral("Ana"));
+    QCOMPARE(vue(*w), QStringList({"*LACS" + bob, "5" + ana, "*3" + bob, "*2" + bob}));
+    QCOMPARE(store(), QStringList({"LACS" + bob, "5" + ana, "3" + bob, "2" + bob}));
   }
 
   void lesRecordsSurviventALaFenetreEtSontRelusAvantChaqueComparaison() {
@@ -172,9 +163,8 @@ class TestRecords : public QObject {
     auto seconde = fenetre();
     QCOMPARE(seconde->LabelScore->text(), QStringLiteral("0"));
     seconde->show();
-    QCOMPARE(seconde->LabelMot->text(), QStringLiteral("ARBRES"));
-    QCOMPARE(seconde->LabelScore->text(), QStringLiteral("12"));
-    QCOMPARE(seconde->LabelNom[3]->text(), QStringLiteral("Ana"));
+    const QString ana = " Ana " + ici;
+    QCOMPARE(vue(*seconde), QStringList({"ARBRES" + ana, "12" + ana, "3" + ana, "1" + ana}));
     // That run beats the score.
     seconde->mettreAJourRecords("Bob", "OR", 20, 0, 0);
     QCOMPARE(seconde->nouveauxRecords, TfrmRecords::recordScore);
@@ -184,7 +174,7 @@ class TestRecords : public QObject {
     premiere->mettreAJourRecords("Cyl", "OR", 15, 0, 0);
     QCOMPARE(premiere->nouveauxRecords, uint8_t(0));
     QCOMPARE(premiere->LabelScore->text(), QStringLiteral("20"));
-    QCOMPARE(lu("Records/Score/Nom").toString(), QStringLiteral("Bob"));
+    QCOMPARE(store()[1], "20 Bob " + ici);
     QVERIFY(erreurs_.isEmpty());
   }
 
@@ -193,19 +183,16 @@ class TestRecords : public QObject {
     w->mettreAJourRecords("Ana", "MOT", 3, 1, 1);
     QVERIFY(w->isVisible());
     w->TimerTimer();
-    QCOMPARE(w->nouveauxRecords, uint8_t(0));
-    QVERIFY(!w->Timer.isActive());
-    QVERIFY(!w->isVisible());
-    for (int i = 0; i < 4; ++i) QCOMPARE(couleur(w->labelValeur(i)), noir);
+    QVERIFY(w->nouveauxRecords == 0 && !w->Timer.isActive() && !w->isVisible());
+    QVERIFY(!vue(*w).join(' ').contains('*'));
 
     // Opening from the menu while a pop-up is still on screen ends the
     // pop-up first, then shows the records in black.
     w->mettreAJourRecords("Bob", "MOTS", 3, 1, 1);
-    QCOMPARE(couleur(w->LabelMot), rouge);
+    QVERIFY(enRouge(w->LabelMot));
     bool vu = false;
     QTimer::singleShot(0, w.get(), [&] {
-      vu = w->isVisible() && w->isModal() && !w->Timer.isActive() && couleur(w->LabelMot) == noir &&
-           w->LabelMot->text() == QStringLiteral("MOTS");
+      vu = w->isVisible() && w->isModal() && !w->Timer.isActive() && vue(*w)[0] == "MOTS Bob " + ici;
       w->reject();
     });
     w->exec();
@@ -227,16 +214,11 @@ class TestRecords : public QObject {
     QCOMPARE(erreurs_[0].titre, TfrmRecords::titreErreurLecture);
     QVERIFY(erreurs_[0].texte.contains(QStringLiteral("Records\\Score : Score\\Record=abc")));
     QVERIFY(erreurs_[0].texte.contains(QStringLiteral("Records\\LettresPrises : LettresPrises\\Record=a, b")));
-    // The sound ones as they were, the damaged ones empty.
-    QCOMPARE(w->LabelMot->text(), QStringLiteral("ARBRE"));
-    QCOMPARE(w->LabelPointsPris->text(), QStringLiteral("7"));
-    QCOMPARE(w->LabelNom[2]->text(), QStringLiteral("Lou, dite \"la\" Grande"));
-    QCOMPARE(w->LabelScore->text(), QStringLiteral("0"));
-    QCOMPARE(w->LabelNom[1]->text(), QString());
-    QCOMPARE(w->LabelLettresPrises->text(), QStringLiteral("0"));
-    // Reset in the store too, so that the next read says nothing.
-    QCOMPARE(lu("Records/Score/Record").toString(), QStringLiteral("0"));
-    QCOMPARE(lu("Records/PointsPris/Nom").toString(), QStringLiteral("Lou, dite \"la\" Grande"));
+    // The sound ones as they were, the damaged ones empty, in the store too,
+    // so that the next read says nothing.
+    QCOMPARE(vue(*w), QStringList({"ARBRE Ana 01/01/2020 10:00", "0  ",
+                                   "7 Lou, dite \"la\" Grande 02/01/2020 10:00", "0  "}));
+    QCOMPARE(store(), vue(*w));
     erreurs_.clear();
     QVERIFY(w->chargerRecords());
     QVERIFY(erreurs_.isEmpty());
@@ -251,7 +233,6 @@ class TestRecords : public QObject {
         .replace("Score\\Nom=\n", "Score\\Nom=Bob\n")
         .replace("Score\\Record=0\n", "Score\\Record=3\n");
     QCOMPARE(octets(), attendu);
-    QCOMPARE(lu("Records/PointsPris/Record").toInt(), 7);
   }
 
   void unStoreIllisibleEstSignaleLeJeuContinueEtRienNEstEcritDessus() {
@@ -267,19 +248,16 @@ class TestRecords : public QObject {
       QCOMPARE(erreurs_[0].titre, QStringLiteral("Une erreur s'est produite lors de l'accès aux records"));
       QVERIFY(erreurs_[0].texte.contains(QDir::toNativeSeparators(fichierStore())));
 
+      // The players still see their records; showing the pop-up did not
+      // read the store again.
       erreurs_.clear();
       w->mettreAJourRecords("Ana", "MOT", 2, 0, 0);
       QCOMPARE(erreurs_.size(), 2);
       QCOMPARE(erreurs_[0].titre, TfrmRecords::titreErreurLecture);
       QCOMPARE(erreurs_[1].titre, QStringLiteral("Une erreur s'est produite lors de l'enregistrement des records"));
-      // The players still see their records.
-      QCOMPARE(w->nouveauxRecords, uint8_t(3));
-      QCOMPARE(w->LabelMot->text(), QStringLiteral("MOT"));
-      QCOMPARE(couleur(w->LabelMot), rouge);
+      QCOMPARE(vue(*w).mid(0, 2), QStringList({"*MOT Ana " + ici, "*2 Ana " + ici}));
       QVERIFY(w->isVisible());
-      // Showing the pop-up did not read the store again.
-      QCOMPARE(erreurs_.size(), 2);
-      QCOMPARE(QFileInfo(fichierStore()).isFile(), false);
+      QVERIFY(!QFileInfo(fichierStore()).isFile());
     }
     init();
 
@@ -292,8 +270,7 @@ class TestRecords : public QObject {
     w->mettreAJourRecords("Bob", "OR", 9, 0, 0);
     QCOMPARE(erreurs_.size(), 1);
     QCOMPARE(erreurs_[0].titre, TfrmRecords::titreErreurEcriture);
-    QCOMPARE(w->LabelScore->text(), QStringLiteral("9"));
-    QCOMPARE(w->LabelMot->text(), QStringLiteral("ARBRE"));
+    QCOMPARE(vue(*w).mid(0, 2), QStringList({"ARBRE Ana " + ici, "*9 Bob " + ici}));
     QVERIFY(w->isVisible());
     QCOMPARE(octets(), avant);
   }
@@ -325,37 +302,29 @@ class TestRecords : public QObject {
 
     // The store writes, QSettings reads: the same records.
     irvad::records::Quatre quatre;
-    for (int i = 0; i < 4; ++i)
-      quatre[static_cast<std::size_t>(i)] = {i == 0 ? "ARBRE" : std::to_string(10 + i),
-                                              noms[(5 * i + 1) % noms.size()].toStdString(),
-                                              noms[(5 * i + 2) % noms.size()].toStdString()};
-    ecrireStore(QByteArray::fromStdString(irvad::records::ecrire("", quatre, 15)));
-    QSettings store(fichierStore(), QSettings::IniFormat);
-    QCOMPARE(store.status(), QSettings::NoError);
+    QStringList attendu;
     for (int i = 0; i < 4; ++i) {
-      const auto k = static_cast<std::size_t>(i);
-      const QString groupe = QStringLiteral("Records/") + QLatin1String(irvad::records::cles[k]);
-      QCOMPARE(store.value(groupe + "/Record").toString(), QString::fromStdString(quatre[k].valeur));
-      QCOMPARE(store.value(groupe + "/Nom").toString(), noms[(5 * i + 1) % noms.size()]);
-      QCOMPARE(store.value(groupe + "/Date").toString(), noms[(5 * i + 2) % noms.size()]);
+      const QString nom = noms[(5 * i + 1) % noms.size()], date = noms[(5 * i + 2) % noms.size()];
+      quatre[static_cast<std::size_t>(i)] = {i == 0 ? "ARBRE" : std::to_string(10 + i), nom.toStdString(),
+                                              date.toStdString()};
+      attendu << QString::fromStdString(quatre[static_cast<std::size_t>(i)].valeur) + " " + nom + " " + date;
     }
+    ecrireStore(QByteArray::fromStdString(irvad::records::ecrire("", quatre, 15)));
+    QCOMPARE(QSettings(fichierStore(), QSettings::IniFormat).status(), QSettings::NoError);
+    QCOMPARE(store(), attendu);
   }
 
   void laDateSuitLesSeparateursDeLUtilisateur() {
     const QDateTime moment(QDate(2001, 12, 5), QTime(21, 7, 59));
-    QCOMPARE(TfrmRecords::texteDate(moment, QLocale(QLocale::French, QLocale::France)),
-             QStringLiteral("05/12/2001 21:07"));
+    QCOMPARE(TfrmRecords::texteDate(moment, QLocale(QLocale::French, QLocale::France)), ici);
     QCOMPARE(TfrmRecords::texteDate(moment, QLocale(QLocale::German, QLocale::Germany)),
              QStringLiteral("05.12.2001 21:07"));
     // Day first and hours 00 to 23 whatever the locale's own order.
-    QCOMPARE(TfrmRecords::texteDate(QDateTime(QDate(987, 3, 4), QTime(0, 5)), QLocale(QLocale::English,
-                                                                                         QLocale::UnitedStates)),
+    QCOMPARE(TfrmRecords::texteDate(QDateTime(QDate(987, 3, 4), QTime(0, 5)),
+                                    QLocale(QLocale::English, QLocale::UnitedStates)),
              QStringLiteral("04/03/0987 00:05"));
   }
 };
-
-const QColor TestRecords::rouge(255, 0, 0);
-const QColor TestRecords::noir(0, 0, 0);
 
 QTEST_MAIN(TestRecords)
 #include "test_records.moc"

@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 #include "DicoEcriture.h"
@@ -16,7 +18,7 @@ std::string dossierTemporaire() {
   for (char& c : nom)
     if (c == '/') c = '_';
   const auto dossier = std::filesystem::temp_directory_path() /
-                       ("irvad-test-" + std::to_string(::getpid()) ) / nom;
+                       ("irvad-test-" + std::to_string(::getpid())) / nom;
   std::filesystem::remove_all(dossier);
   std::filesystem::create_directories(dossier);
   return dossier.string() + "/";
@@ -34,6 +36,21 @@ std::string fichierDico(const std::vector<std::string>& mots) {
   std::string chemin = (dossier / (nom + "-" + std::to_string(compteur++))).string();
   EXPECT_TRUE(ecrireDico(listes, chemin, erreur)) << erreur;
   return chemin;
+}
+
+std::string lire(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+void ecrire(const std::string& chemin, const std::string& octets) {
+  std::ofstream(chemin, std::ios::binary | std::ios::trunc) << octets;
+}
+
+std::set<std::string> noms(const std::string& dossier) {
+  std::set<std::string> n;
+  for (const auto& e : std::filesystem::directory_iterator(dossier)) n.insert(e.path().filename().string());
+  return n;
 }
 
 void chargerMots(Dico& dico, const std::vector<std::string>& mots) {

@@ -1,6 +1,8 @@
 #pragma once
 // Small word lists for the tests: the given words plus vowel-less filler up to
-// the fixed block sizes, written to a temporary file and loaded.
+// the fixed block sizes, written to a temporary file and loaded. And the
+// files of a test: a folder of its own, bytes read and written.
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,13 @@ std::string fichierDico(const std::vector<std::string>& mots);
 // Loads a list holding `mots` into `dico`; fails the current test on error.
 void chargerMots(Dico& dico, const std::vector<std::string>& mots);
 
-// A folder of its own for the current test, emptied first.
+// A folder of its own for the current test, emptied first; its path ends in '/'.
 std::string dossierTemporaire();
+
+// A file's bytes (empty when it cannot be read); a file written whole; the
+// names in a folder.
+std::string lire(const std::string& chemin);
+void ecrire(const std::string& chemin, const std::string& octets);
+std::set<std::string> noms(const std::string& dossier);
 
 }  // namespace irvad::test

@@ -9,7 +9,7 @@ namespace irvad::test {
 
 namespace {
 std::string u(const std::string& texte) { return cp1252::versUtf8(texte); }
-std::string b(bool v) { return v ? "1" : "0"; }
+std::string n(int64_t v) { return std::to_string(v); }
 }  // namespace
 
 void EcranEnregistreur::noter(const std::string& appel) {
@@ -20,11 +20,9 @@ void EcranEnregistreur::dessinerPlateau() { noter("dessinerPlateau()"); }
 void EcranEnregistreur::dessinerCellule(int r, int c, Couleur texte) {
   char couleur[16];
   std::snprintf(couleur, sizeof couleur, "%06X", texte);
-  noter("dessinerCellule(" + std::to_string(r) + "," + std::to_string(c) + "," + couleur + ")");
+  noter("dessinerCellule(" + n(r) + "," + n(c) + "," + couleur + ")");
 }
-void EcranEnregistreur::dessinerReserve(const joueur& j) {
-  noter("dessinerReserve(" + std::to_string(j.numero) + ")");
-}
+void EcranEnregistreur::dessinerReserve(const joueur& j) { noter("dessinerReserve(" + n(j.numero) + ")"); }
 void EcranEnregistreur::texteStatut(const std::string& texte) {
   statut = u(texte);
   noter("texteStatut(" + statut + ")");
@@ -40,40 +38,37 @@ void EcranEnregistreur::ajouterMessageEtAttendre(const std::string& texte, bool 
   messages.push_back(u(texte));
   noter("ajouterMessageEtAttendre(" + u(texte) + (effacer ? ",effacer)" : ")"));
 }
-void EcranEnregistreur::retirerMessages(int32_t n) {
-  for (int32_t i = 0; i < n && messages.size() >= 2; ++i)
-    messages.erase(messages.end() - 2);
-  noter("retirerMessages(" + std::to_string(n) + ")");
+void EcranEnregistreur::retirerMessages(int32_t k) {
+  for (int32_t i = 0; i < k && messages.size() >= 2; ++i) messages.erase(messages.end() - 2);
+  noter("retirerMessages(" + n(k) + ")");
 }
-void EcranEnregistreur::retirerDerniersMessages(int32_t n) {
-  for (int32_t i = 0; i < n && !messages.empty(); ++i) messages.pop_back();
-  noter("retirerDerniersMessages(" + std::to_string(n) + ")");
+void EcranEnregistreur::retirerDerniersMessages(int32_t k) {
+  for (int32_t i = 0; i < k && !messages.empty(); ++i) messages.pop_back();
+  noter("retirerDerniersMessages(" + n(k) + ")");
 }
 void EcranEnregistreur::coupCompte() { noter("coupCompte()"); }
 void EcranEnregistreur::viderMessages() {
   messages.clear();
   noter("viderMessages()");
 }
-void EcranEnregistreur::definirLegende(const std::string& texte) { legende = u(texte); }
+void EcranEnregistreur::definirLegende(const std::string&) {}
 void EcranEnregistreur::sauverMessagesSous() { noter("sauverMessagesSous()"); }
 void EcranEnregistreur::mettreAJourScores() { noter("mettreAJourScores()"); }
-void EcranEnregistreur::mettreAJourTemps() { ++tempsAppels; }
-void EcranEnregistreur::mettreAJourRecords(const std::string& nom, const std::string& mot,
-                                           int32_t score, int32_t pointsPris,
-                                           int32_t lettresPrises) {
-  noter("mettreAJourRecords(" + u(nom) + "," + mot + "," + std::to_string(score) + "," +
-        std::to_string(pointsPris) + "," + std::to_string(lettresPrises) + ")");
+void EcranEnregistreur::mettreAJourTemps() {}
+void EcranEnregistreur::mettreAJourRecords(const std::string& nom, const std::string& mot, int32_t score,
+                                           int32_t pointsPris, int32_t lettresPrises) {
+  noter("mettreAJourRecords(" + u(nom) + "," + mot + "," + n(score) + "," + n(pointsPris) + "," +
+        n(lettresPrises) + ")");
 }
 void EcranEnregistreur::activerPasserSonTour(bool actif) {
   passerActif = actif;
-  noter("activerPasserSonTour(" + b(actif) + ")");
+  noter(actif ? "activerPasserSonTour(1)" : "activerPasserSonTour(0)");
 }
 void EcranEnregistreur::activerContinuer(bool actif) {
   continuerActif = actif;
-  noter("activerContinuer(" + b(actif) + ")");
+  noter(actif ? "activerContinuer(1)" : "activerContinuer(0)");
 }
-Reponse EcranEnregistreur::boiteMessage(const std::string& texte, const std::string& titre, Icone,
-                                        Boutons boutons) {
+Reponse EcranEnregistreur::boiteMessage(const std::string& texte, const std::string& titre, Icone, Boutons boutons) {
   noter("boiteMessage(" + u(texte) + "," + u(titre) + ")");
   if (boutons == Boutons::Ok) return Reponse::Ok;
   if (reponses.empty()) return Reponse::Non;
@@ -81,12 +76,9 @@ Reponse EcranEnregistreur::boiteMessage(const std::string& texte, const std::str
   reponses.erase(reponses.begin());
   return r;
 }
-void EcranEnregistreur::demarrerTour() {
-  ++toursDemarres;
-  noter("demarrerTour()");
-}
-void EcranEnregistreur::dicoOuvrir(int32_t maximum) { noter("dicoOuvrir(" + std::to_string(maximum) + ")"); }
-void EcranEnregistreur::dicoProgression(int32_t n) { noter("dicoProgression(" + std::to_string(n) + ")"); }
+void EcranEnregistreur::demarrerTour() { noter("demarrerTour()"); }
+void EcranEnregistreur::dicoOuvrir(int32_t maximum) { noter("dicoOuvrir(" + n(maximum) + ")"); }
+void EcranEnregistreur::dicoProgression(int32_t k) { noter("dicoProgression(" + n(k) + ")"); }
 void EcranEnregistreur::dicoStatut(const std::string& texte) { noter("dicoStatut(" + u(texte) + ")"); }
 void EcranEnregistreur::dicoFermer() { noter("dicoFermer()"); }
 

@@ -13,12 +13,9 @@ class EcranEnregistreur : public Ecran {
   std::vector<std::string> appels;
   // The log as the messages window would hold it (UTF-8 lines).
   std::vector<std::string> messages;
-  std::string statut;     // last status text (UTF-8)
-  std::string legende;
+  std::string statut;  // last status text (UTF-8)
   // The answers of the message boxes, taken in order; No once they run out.
   std::vector<Reponse> reponses;
-  int tempsAppels = 0;    // mettreAJourTemps is too frequent to record
-  int toursDemarres = 0;
   bool passerActif = true;
   bool continuerActif = false;
   bool enregistrerAppels = true;
@@ -37,7 +34,7 @@ class EcranEnregistreur : public Ecran {
   void definirLegende(const std::string& texte) override;
   void sauverMessagesSous() override;
   void mettreAJourScores() override;
-  void mettreAJourTemps() override;
+  void mettreAJourTemps() override;  // too frequent to record
   void mettreAJourRecords(const std::string& nom, const std::string& mot, int32_t score,
                           int32_t pointsPris, int32_t lettresPrises) override;
   void activerPasserSonTour(bool actif) override;

@@ -17,4 +17,18 @@ void JeuTest::partie(uint32_t n, uint32_t tour, uint32_t courant, std::initializ
   ecran.oublier();
 }
 
+void JeuTest::changer(const std::function<void(Position&)>& f) {
+  Position p = jeu.position();
+  f(p);
+  const Verdict v = jeu.installer(p);
+  ASSERT_TRUE(v) << v.raison();
+}
+
+void JeuTest::stock(uint32_t j, std::initializer_list<std::pair<char, int32_t>> lettres) {
+  changer([&](Position& p) {
+    for (int32_t l = 'A'; l <= 'Z'; ++l) p.fixerStock(j, l, 0);
+    for (auto [l, n] : lettres) p.fixerStock(j, l, n);
+  });
+}
+
 }  // namespace irvad::test

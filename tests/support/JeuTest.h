@@ -4,6 +4,7 @@
 // position with tokens on the board.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -35,6 +36,10 @@ class JeuTest : public ::testing::Test {
   // the screen's record starts after it.
   void partie(uint32_t n, uint32_t tour, uint32_t courant, std::initializer_list<Jeton> jetons = {},
               std::vector<bool> automates = {});
+
+  // The position in play changed by hand; player j's stock reduced to the letters given.
+  void changer(const std::function<void(Position&)>& f);
+  void stock(uint32_t j, std::initializer_list<std::pair<char, int32_t>> lettres);
 
   const Position& pos() const { return jeu.position(); }
   const cellule& en(int x, int y) const { return jeu.position().caseEn(x, y); }
