@@ -293,6 +293,13 @@ void TfrmPlateau::dessinerFocus() {
   p.drawPolygon(cadreFocus(a.x(), a.y()));
   p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   p.drawPolygon(coinsHexagone(a.x(), a.y()));
+  // The letter in hand shows on the cell where it may go: with the keyboard
+  // the mouse's cursor, which carries it, is elsewhere.
+  if (!focus_->surReserve && etape == 2 && survolX == focus_->r && survolY == focus_->c && estLettre(lettreChoisie)) {
+    p.setFont(policeLettres_);
+    p.setPen(encreSur(jeu.position().courant().numero + 1));
+    p.drawText(boiteHexagone(a.x(), a.y()), Qt::AlignCenter | Qt::TextSingleLine, QString(QChar::fromLatin1(lettreChoisie)));
+  }
   miseAJour(boiteHexagone(a.x(), a.y()).adjusted(-3, -3, 3, 3));
 }
 
