@@ -10,7 +10,9 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 namespace irvad::fichiers {
@@ -38,13 +40,11 @@ std::string dossierDe(const std::string& chemin) {
   return p.has_parent_path() ? p.parent_path().string() : std::string(".");
 }
 
-// Removes the temporary files of `prefixe` that no writer holds any more. A
-// writer keeps its temporary file locked until the rename, so a file whose
-// lock can be taken was left by a run that died.
-void nettoyer(const std::string& prefixe) {
-  const fs::path p(prefixe);
-  const std::string dossier = p.has_parent_path() ? p.parent_path().string() : std::string(".");
-  const std::string debut = p.filename().string();
+// Removes the files "dossier/debut" + six letters or digits, last changed
+// before `avant`, that no writer holds any more. A writer keeps its temporary
+// file locked until the rename, so a file whose lock can be taken was left by
+// a run that died.
+void nettoyer(const std::string& dossier, const std::string& debut, time_t avant) {
   DIR* d = ::opendir(dossier.c_str());
   if (d == nullptr) return;
   while (const dirent* e = ::readdir(d)) {
@@ -57,6 +57,7 @@ void nettoyer(const std::string& prefixe) {
     Descripteur f(::open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
     struct stat infos{};
     if (!f.ouvert() || ::fstat(f.fd(), &infos) != 0 || !S_ISREG(infos.st_mode)) continue;
+    if (infos.st_mtime >= avant) continue;
     if (::flock(f.fd(), LOCK_EX | LOCK_NB) == 0) ::unlink(chemin.c_str());
   }
   ::closedir(d);
@@ -209,6 +210,10 @@ std::string cible(const std::string& chemin) {
   return chemin;
 }
 
+void nettoyerAnciens(const std::string& dossier, const std::string& debut, int secondes) {
+  nettoyer(dossier, debut, ::time(nullptr) - secondes);
+}
+
 std::string prefixeTemporaire(const std::string& cible) {
   const std::string nom = fs::path(cible).filename().string();
   char hache[17];
@@ -230,7 +235,7 @@ Ecriture remplacer(const std::string& chemin, std::string_view contenu, const Ec
   if (existe && ((infos.st_mode & 0222) == 0 || ::access(vrai.c_str(), W_OK) != 0)) return Ecriture::lectureSeule;
 
   const std::string prefixe = prefixeTemporaire(vrai);
-  nettoyer(prefixe);
+  nettoyer(dossierDe(prefixe), fs::path(prefixe).filename().string(), std::numeric_limits<time_t>::max());
   std::string temporaire = prefixe + std::string(longueurUnique, 'X');
   Descripteur f(::mkostemp(temporaire.data(), O_CLOEXEC));
   if (!f.ouvert()) return Ecriture::temporaire;

@@ -102,4 +102,9 @@ std::string cible(const std::string& chemin);
 // that make each one unique: "dossier/.nom~0123456789abcdef.".
 std::string prefixeTemporaire(const std::string& cible);
 
+// Removes the temporary files "dossier/debut" + six letters or digits that
+// no writer holds and that have not changed for `secondes`: those left by a
+// writer that named its temporary files otherwise and did not lock them.
+void nettoyerAnciens(const std::string& dossier, const std::string& debut, int secondes);
+
 }  // namespace irvad::fichiers

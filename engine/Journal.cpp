@@ -1,5 +1,7 @@
 #include "Journal.h"
 
+#include <filesystem>
+
 #include "Cp1252.h"
 
 namespace irvad::journal {
@@ -68,6 +70,14 @@ Erreur ecrire(const std::string& chemin, const std::vector<std::string>& lignes)
 
 Erreur ecrire(const std::string& chemin, const std::vector<std::string>& lignes,
               const fichiers::Ecrivain& ecrivain) {
+  // Earlier versions named the log's temporary files ".journal.XXXXXX" and
+  // did not lock them; those that a killed run left are removed here, once
+  // they are old enough that no write can still be under way.
+  if (!chemin.empty()) {
+    const std::filesystem::path vrai(fichiers::cible(chemin));
+    fichiers::nettoyerAnciens(vrai.has_parent_path() ? vrai.parent_path().string() : std::string("."), ".journal.",
+                              600);
+  }
   switch (fichiers::remplacer(chemin, assembler(lignes), ecrivain)) {
     case fichiers::Ecriture::reussie:
       return Erreur::aucune;

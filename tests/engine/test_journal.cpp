@@ -3,6 +3,7 @@
 // and written back are fuzz_journal's; a folder or a pipe read, test_fichiers'.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -111,6 +112,18 @@ TEST(Journal, EachFailedWriteKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(journal::texteErreur(journal::Erreur::creation, "/tmp/\xC3\xA9t\xC3\xA9.txt"),
             "Impossible de cr\xE9" "er le fichier /tmp/\xE9t\xE9.txt");
   EXPECT_EQ(journal::texteErreur(journal::Erreur::aucune, "x"), "");
+}
+
+TEST(Journal, OldUnlockedTemporaryFilesOfEarlierVersionsGoAtTheNextWrite) {
+  const std::string dossier = test::dossierTemporaire();
+  for (const char* nom : {".journal.ab12CD", ".journal.recent", ".journal.trop_long", "journal.Zz9zz9"})
+    test::ecrire(dossier + nom, "x");
+  const auto vieux = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const char* nom : {".journal.ab12CD", ".journal.trop_long", "journal.Zz9zz9"})
+    fs::last_write_time(dossier + nom, vieux);
+  ASSERT_EQ(journal::ecrire(dossier + "p.txt", {"A"}), journal::Erreur::aucune);
+  // Gone: the old one of the six-character pattern; a recent one may still be written.
+  EXPECT_EQ(noms(dossier), (std::set<std::string>{".journal.recent", ".journal.trop_long", "journal.Zz9zz9", "p.txt"}));
 }
 
 }  // namespace
