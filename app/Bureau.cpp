@@ -6,9 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
+#include <string>
+#include <string_view>
+
+#include "Fichiers.h"
 
 namespace irvad {
 
@@ -41,9 +44,18 @@ QStringList donneesSysteme() {
   return dossiers;
 }
 
+// The desktop's files are read with the program's own reader, so that a
+// folder, a named pipe or a huge file in their place is skipped at once
+// instead of holding the start; the program's resources through Qt.
 QByteArray lire(const QString& chemin) {
-  QFile f(chemin);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  if (chemin.startsWith(QLatin1Char(':'))) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  std::string contenu;
+  if (fichiers::lire(QFile::encodeName(chemin).toStdString(), contenu, 4u << 20) != fichiers::Lecture::reussie)
+    return {};
+  return QByteArray::fromStdString(contenu);
 }
 
 // Whether a MIME type other than ours claims *.ivd, in the compiled
@@ -74,8 +86,8 @@ bool ivdAUnAutre(const QStringList& dossiersMime) {
 
 bool ecrire(const QString& chemin, const QByteArray& contenu, QString& erreur) {
   QDir().mkpath(QFileInfo(chemin).absolutePath());
-  QSaveFile f(chemin);
-  if (f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size() && f.commit()) return true;
+  const std::string_view octets(contenu.constData(), static_cast<std::size_t>(contenu.size()));
+  if (fichiers::remplacer(QFile::encodeName(chemin).toStdString(), octets) == fichiers::Ecriture::reussie) return true;
   erreur = QStringLiteral("Impossible d'écrire dans %1").arg(chemin);
   return false;
 }
