@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -121,6 +122,25 @@ void Programme::demarrer(const QString& partie, bool enregistrerType) {
         "Bienvenue ! Pour commencer une partie, appuyez sur F4 ou choisissez « Partie » puis « Nouvelle »."));
 }
 
+// Their places are those of a board at 100 %: at a larger zoom the board
+// would cover them. A side window over the board, or still where this put
+// it (the player did not move it), goes beside the board's right edge, the
+// messages below the scores, kept on the screen.
+void Programme::placerAnnexes() {
+  const QRect cadre = plateau->frameGeometry();
+  const QRect bureau = plateau->screen()->availableGeometry();
+  auto placer = [&](QWidget* fenetre, QPoint& place, int haut) {
+    const QRect actuel = fenetre->frameGeometry();
+    if (!actuel.intersects(cadre) && (place.isNull() || actuel.topLeft() != place)) return;
+    const int x = std::max(bureau.left(), std::min(cadre.right() + 7, bureau.right() + 1 - actuel.width()));
+    const int y = std::max(bureau.top(), std::min(haut, bureau.bottom() + 1 - actuel.height()));
+    fenetre->move(x, y);
+    place = fenetre->frameGeometry().topLeft();
+  };
+  placer(scores, placeScores_, cadre.top());
+  placer(messages, placeMessages_, std::max(cadre.top() + 152, scores->frameGeometry().bottom() + 7));
+}
+
 void Programme::appliquerIntervalle() {
   const int ms = parametres->intervalleMs();
   plateau->Timer.setInterval(ms);
@@ -176,6 +196,7 @@ void Programme::relier() {
   fenetre->affichageChange = [this, fenetre] {
     scores->definirZoom(fenetre->zoom());
     messages->definirZoom(fenetre->zoom());
+    placerAnnexes();
   };
   fenetre->montrerScores = [this] {
     scores->show();

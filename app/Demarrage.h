@@ -1,6 +1,7 @@
 #pragma once
 // The running program: the engine object, its screen and every window that
 // lives for the whole run, created and wired in the start-up order.
+#include <QPoint>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -55,9 +56,12 @@ class Programme {
   void creerRecords();
   void relier();
   void appliquerIntervalle();
+  void placerAnnexes();
   // No settings file yet: the first set-up offers two players, one of them
   // the computer, and the status strip tells how to begin.
   bool premierDemarrage_ = false;
+  // Where placerAnnexes last put the scores and messages windows.
+  QPoint placeScores_, placeMessages_;
 };
 
 }  // namespace irvad
