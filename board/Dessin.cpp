@@ -11,6 +11,7 @@
 #include <map>
 #include <tuple>
 
+#include "Apparence.h"
 #include "Cp1252.h"
 #include "TfrmPlateau.h"
 
@@ -352,7 +353,7 @@ constexpr int tailleCurseur = 32;
 void texteCurseur(QPainter& p, const QString& texte, int pixels, QPointF centre, const QColor& interieur,
                   const QColor& bord) {
   QFont f;
-  f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+  f.setFamilies(famillesInstallees({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}));
   f.setPixelSize(pixels);
   f.setBold(true);
   f.setStyleStrategy(QFont::NoAntialias);

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Apparence.h"
+
 namespace irvad {
 
 namespace {
@@ -23,7 +25,7 @@ namespace {
 // always was; larger, it is smoothed at its own size.
 QFont police(const QString& face, const QString& remplacement, int pixels, int zoom) {
   QFont f;
-  f.setFamilies({face, remplacement});
+  f.setFamilies(famillesInstallees({face, remplacement}));
   f.setPixelSize(pixels);
   f.setStyleStrategy(zoom == 100 ? QFont::NoAntialias : QFont::PreferAntialias);
   return f;

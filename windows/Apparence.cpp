@@ -2,16 +2,28 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <qdrawutil.h>
 
 namespace irvad {
 
+QStringList famillesInstallees(const QStringList& familles) {
+  // Looked up once: QFontDatabase::hasFamily would ask fontconfig to resolve
+  // each name as an alias, which costs what this saves.
+  static const QStringList toutes = QFontDatabase::families();
+  QStringList installees;
+  for (const QString& f : familles)
+    if (toutes.contains(f, Qt::CaseInsensitive)) installees << f;
+  return installees.isEmpty() ? familles : installees;
+}
+
 QFont policeSansSerif(int points) {
   QFont police;
-  police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
+  police.setFamilies(famillesInstallees({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                                         QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                         QStringLiteral("Nimbus Sans")}));
   police.setPointSize(points);
   police.setStyleHint(QFont::SansSerif);
   return police;
@@ -19,8 +31,8 @@ QFont policeSansSerif(int points) {
 
 QFont policeFixe(int points) {
   QFont police;
-  police.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                      QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")});
+  police.setFamilies(famillesInstallees({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                                         QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")}));
   police.setPointSize(points);
   police.setStyleHint(QFont::Monospace);
   police.setFixedPitch(true);

@@ -4,11 +4,19 @@
 // at the foot of a dialog, and the width a window needs for its caption.
 #include <QStatusBar>
 #include <QString>
+#include <QStringList>
 
 class QFont;
 class QPaintEvent;
 
 namespace irvad {
+
+// The faces of `familles` that are installed, in their order; all of them
+// when none is (fontconfig then picks the nearest). A face that is not
+// installed would make Qt ask fontconfig for its whole list of substitutes,
+// the dearest step of a window's first painting, for the face that comes
+// next in the list anyway.
+QStringList famillesInstallees(const QStringList& familles);
 
 // "MS Sans Serif" at `points`, else a face of the same widths (Microsoft
 // Sans Serif, Arial, Liberation Sans), so that texts laid out for it fit.

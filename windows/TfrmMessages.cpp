@@ -43,8 +43,9 @@ TfrmMessages::TfrmMessages(QWidget* parent) : QDialog(parent) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setSizeGripEnabled(false);
   move(646, 152);
-  const int largeur = std::max(largeurClient, largeurPourTitre(windowTitle()));
-  setFixedSize(largeur, hauteurClient);
+  // Its size for its caption and its fonts are set when it is first shown
+  // (mettreALEchelle): they load faces that the start need not wait for.
+  setFixedSize(largeurClient, hauteurClient);
 
   auto* disposition = new QVBoxLayout(this);
   disposition->setContentsMargins(0, 0, 0, 0);
@@ -56,7 +57,6 @@ TfrmMessages::TfrmMessages(QWidget* parent) : QDialog(parent) {
   Memo->setFocusPolicy(Qt::NoFocus);
   Memo->setUndoRedoEnabled(false);
   Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo->setFont(policeFixe(8));
   disposition->addWidget(Memo, 1);
 
   panel_ = new QWidget(this);
@@ -65,7 +65,7 @@ TfrmMessages::TfrmMessages(QWidget* parent) : QDialog(parent) {
   panel->setFixedHeight(26);
   Button = new QPushButton(QStringLiteral("&Continuer"), panel);
   Button->setObjectName(QStringLiteral("Button"));
-  Button->setGeometry(1, 1, largeur - 2, 25);
+  Button->setGeometry(1, 1, largeurClient - 2, 25);
   Button->setDefault(true);
   Button->setEnabled(false);
   connect(Button, &QPushButton::clicked, this, &TfrmMessages::ButtonClick);
@@ -197,6 +197,19 @@ void TfrmMessages::finAttenteContinuer() {
 void TfrmMessages::definirZoom(int pourcent) {
   if (pourcent == zoom_) return;
   zoom_ = pourcent;
+  if (isVisible())
+    mettreALEchelle();
+  else
+    aLEchelle_ = false;
+}
+
+void TfrmMessages::showEvent(QShowEvent* evenement) {
+  if (!aLEchelle_) mettreALEchelle();
+  QDialog::showEvent(evenement);
+}
+
+void TfrmMessages::mettreALEchelle() {
+  aLEchelle_ = true;
   const int largeur = std::max(largeurClient, largeurPourTitre(windowTitle())) * zoom_ / 100;
   setFixedSize(largeur, (hauteurClient - BarreEtat::hauteur) * zoom_ / 100 + BarreEtat::hauteur);
   Memo->setFont(policeFixe(8 * zoom_ / 100));

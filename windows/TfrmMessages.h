@@ -108,10 +108,13 @@ class TfrmMessages : public QDialog {
   // continue the game as the button does; outside a wait Escape does nothing.
   void reject() override;
   void closeEvent(QCloseEvent* evenement) override;
+  void showEvent(QShowEvent* evenement) override;
 
  private:
   void ajouterLignes(const std::string& texte);
   void afficherTout();
+  // The size, the log's face and the button's at the zoom.
+  void mettreALEchelle();
   void terminerAttente(FinAttente fin);
   QString demanderFichierParDialogue();
 
@@ -119,6 +122,7 @@ class TfrmMessages : public QDialog {
   QWidget* panel_ = nullptr;
   std::function<void()> continuer_;
   int zoom_ = 100;
+  bool aLEchelle_ = false;
   QEventLoop* boucle_ = nullptr;
   FinAttente fin_ = FinAttente::Continuer;
 };

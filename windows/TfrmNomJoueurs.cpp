@@ -165,7 +165,7 @@ TfrmNomJoueurs::TfrmNomJoueurs(Jeu& jeu, const Parametres& parametres, QWidget* 
   corps->addLayout(grille);
 
   QFont petite;
-  petite.setFamilies({QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans")});
+  petite.setFamilies(famillesInstallees({QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans")}));
   petite.setPixelSize(9);
   const QString notes[2] = {
       QStringLiteral("(*) La taille max. des mots par défaut est celle définie dans les paramètres de jeu. "

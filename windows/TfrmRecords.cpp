@@ -73,7 +73,7 @@ TfrmRecords::TfrmRecords(QWidget* parent) : QDialog(parent) {
   // Faces of the same widths where these are missing, so that every text fits.
   const QFont normale = policeSansSerif(8);
   QFont mot = normale;
-  mot.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+  mot.setFamilies(famillesInstallees({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}));
   mot.setBold(true);
   QFont nombre = normale;
   nombre.setBold(true);

@@ -70,8 +70,6 @@ TfrmScores::TfrmScores(Jeu& jeu, QWidget* parent) : QWidget(parent), jeu_(jeu) {
   setFont(policeSansSerif(8));
   move(646, 0);
   secondesAffichees_.fill(-1);
-  // Wide enough for the caption of a three-digit round.
-  largeur_ = std::max(largeurClient, largeurPourTitre(QStringLiteral("Scores - Tour n°888")));
 
   StringGrid = new GrilleScores(*this);
   nbLignes_ = nbJoueursMax + 1;
@@ -109,6 +107,13 @@ void TfrmScores::definirZoom(int pourcent) {
 }
 
 void TfrmScores::showEvent(QShowEvent* evenement) {
+  // Wide enough for the caption of a three-digit round; measured at the
+  // first showing, as its face need not be loaded before.
+  if (!largeurMesuree_) {
+    largeurMesuree_ = true;
+    largeur_ = std::max(largeurClient, largeurPourTitre(QStringLiteral("Scores - Tour n°888")));
+    nbLignes_ = 0;
+  }
   QWidget::showEvent(evenement);
   FormShow();
 }

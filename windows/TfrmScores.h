@@ -106,6 +106,7 @@ class TfrmScores : public QWidget {
   Jeu& jeu_;
   int nbLignes_ = 0;
   int largeur_ = largeurClient;
+  bool largeurMesuree_ = false;
   int zoom_ = 100;
   // The time text last drawn on each row, and its seconds (-1: not drawn).
   std::array<QString, nbJoueursMax + 1> tempsAffiches_{};

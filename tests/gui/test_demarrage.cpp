@@ -64,14 +64,6 @@ class TestDemarrage : public QObject {
     QTemporaryDir dossier;
     Programme programme;
     programme.creer(reglages(dossier, 0), false);
-    // The side windows: room for their captions beside the title bar's
-    // buttons, and a fixed size that no window manager offers to maximise.
-    const std::pair<QWidget*, QString> fenetres[] = {{programme.scores, QStringLiteral("Scores - Tour n°999")},
-                                                    {programme.messages, QStringLiteral("Messages")}};
-    for (const auto& [fenetre, titre] : fenetres) {
-      QVERIFY2(fenetre->width() >= largeurPourTitre(titre), qPrintable(titre));
-      QCOMPARE(fenetre->minimumSize(), fenetre->maximumSize());
-    }
     // Both delay timers take the pause of the settings: 1 ms for a pause of 0.
     QCOMPARE(programme.plateau->Timer.interval(), 1);
     QCOMPARE(programme.messages->intervalle(), 1);
@@ -83,6 +75,15 @@ class TestDemarrage : public QObject {
     QCOMPARE(programme.plateau->statut(), QStringLiteral("Recherche d'un déplacement"));
     QVERIFY(programme.jeu.nouvellePartie());
     QVERIFY(programme.scores->isVisible());
+    // Shown, the side windows have room for their captions beside the title
+    // bar's buttons, and a fixed size that no window manager offers to maximise.
+    programme.messages->show();
+    const std::pair<QWidget*, QString> fenetres[] = {{programme.scores, QStringLiteral("Scores - Tour n°999")},
+                                                    {programme.messages, QStringLiteral("Messages")}};
+    for (const auto& [fenetre, titre] : fenetres) {
+      QVERIFY2(fenetre->width() >= largeurPourTitre(titre), qPrintable(titre));
+      QCOMPARE(fenetre->minimumSize(), fenetre->maximumSize());
+    }
     QCOMPARE(programme.messages->lignes().back(), std::string("BLEU: Joueur 1"));
     // A failure of the log file goes to the board's status strip.
     QVERIFY(!programme.messages->sauverMessages(dossier.filePath("absent/x.txt")));
