@@ -1,13 +1,10 @@
 // Hints in the window: F5 lists the engine's best plays, the one chosen is
-// drawn on the board and taken away again, and nothing of the game changes;
-// a computer seat's level chosen in the set-up dialog.
-#include <QCheckBox>
+// drawn on the board and taken away again, and nothing of the game changes.
 #include <QListWidget>
 #include <QTest>
 
 #include "Banc.h"
 #include "TfrmConseils.h"
-#include "TfrmNomJoueurs.h"
 
 using namespace irvad;
 using test::Banc;
@@ -49,31 +46,6 @@ class TestConseils : public QObject {
     c->show();
     b.touche(Qt::Key_P, Qt::AltModifier);
     QVERIFY(!c->isVisible());
-  }
-
-  void leNiveauDUnAutomateSeChoisitAvecLui() {
-    test::EcranRelais ecran;
-    Jeu jeu(ecran);
-    Parametres parametres;
-    QVERIFY(jeu.nouvellePartie(Tablee{2, {{"Ana", false, true, 5}, {"Bob", true, true, 5, Niveau::Expert}}}));
-    TfrmNomJoueurs d(jeu, parametres);
-    d.nombreModifiable = false;
-    d.defautsParametres = false;
-    d.show();
-    auto* automate1 = d.findChild<QCheckBox*>(QStringLiteral("CheckBox1A"));
-    auto* expert1 = d.findChild<QCheckBox*>(QStringLiteral("CheckBox1E"));
-    auto* expert2 = d.findChild<QCheckBox*>(QStringLiteral("CheckBox2E"));
-    QVERIFY(expert2->isEnabled() && expert2->isChecked() && !expert1->isEnabled());
-    automate1->setChecked(true);
-    QVERIFY(expert1->isEnabled());
-    expert1->setChecked(true);
-    expert2->setChecked(false);
-    const Tablee t = d.choix();
-    QCOMPARE(t.sieges[0].niveau, Niveau::Expert);
-    QCOMPARE(t.sieges[1].niveau, Niveau::Standard);
-    // A human seat has no level, whatever its box said.
-    automate1->setChecked(false);
-    QCOMPARE(d.choix().sieges[0].niveau, Niveau::Standard);
   }
 };
 

@@ -5,10 +5,13 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include "Apparence.h"
 #include "Demarrage.h"
@@ -118,22 +121,37 @@ class TestDemarrage : public QObject {
   }
 
   void leDialogueDeLaListeNeParaitQuePourUnChargementLentOuUnEchec() {
-    // A quick load shows nothing; a slow one shows its progress and deletes
-    // its dialog at the end; a failure leaves it with the reason.
+    // A quick load shows nothing; a slow one shows the whole percentage
+    // done, never rounded up, and deletes its dialog at the end.
     EcranFenetres ecran;
-    ecran.dicoOuvrir(1197131);
-    ecran.dicoProgression(500000);
+    ecran.dicoOuvrir(1000);
+    ecran.dicoProgression(500);
     QVERIFY(!ecran.dico);
     QTest::qWait(EcranFenetres::delaiDialogueDicoMs + 20);
-    ecran.dicoProgression(1000000);
-    QVERIFY(ecran.dico);
+    ecran.dicoProgression(999);
+    QVERIFY(ecran.dico && ecran.dico->isVisible());
+    QCOMPARE(ecran.dico->CGauge->text(), QStringLiteral("99%"));
     QPointer<TfrmDico> dialogue = ecran.dico.data();
     ecran.dicoFermer();
     QVERIFY(!dialogue);
+    // A failure: the dialog stays with the reason, not modal.
     ecran.dicoOuvrir(10);
     ecran.dicoStatut("Fichier L23456789 introuvable !");
-    QVERIFY(ecran.dico && ecran.dico->isVisible());
-    delete ecran.dico.data();
+    QVERIFY(ecran.dico && ecran.dico->isVisible() && !ecran.dico->isModal());
+    QCOMPARE(ecran.dico->StatusBar->currentMessage(), QStringLiteral("Fichier L23456789 introuvable !"));
+    // The board shown after it keeps it above itself, where it stood, and
+    // closing the board still ends the program (the loop ends with 1 after a while otherwise).
+    QWidget plateau;
+    plateau.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plateau));
+    const QPoint place = ecran.dico->pos();
+    ecran.dico->garderAuDessusDe(&plateau);
+    QVERIFY(ecran.dico->isVisible() && ecran.dico->isWindow());
+    QCOMPARE(ecran.dico->windowHandle()->transientParent(), plateau.windowHandle());
+    QCOMPARE(ecran.dico->pos(), place);
+    QTimer::singleShot(0, &plateau, [&] { plateau.close(); });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
   }
 
   void laPartieDeLaLigneDeCommandeSOuvreAuPremierAffichage() {
