@@ -1,18 +1,18 @@
 // What the board window adds for its players: the keyboard's play, letters
-// carried by the mouse, the reason a letter did not go down, the zoom and
-// the raised contrast kept in Irvad.ini, and a game kept when the window
-// closes.
+// carried by the mouse, the zoom and the raised contrast kept in Irvad.ini,
+// a game kept when the window closes, and the hints.
 #include <QFile>
+#include <QListWidget>
 #include <QTest>
 
 #include "Banc.h"
+#include "TfrmConseils.h"
 
 using namespace irvad;
-using test::Banc;
+using namespace irvad::test;
 
 namespace {
 
-QRgb px(const QImage& i, QPoint p) { return i.pixel(p) & 0xFFFFFF; }
 QPoint centre(int r, int c) { return TfrmPlateau::ancreCellule(r, c) + QPoint(9, 16); }
 // Keys typed on the board, where the window's focus stands.
 void taper(Banc& b, const char* touches) {
@@ -157,6 +157,37 @@ class TestAffichage : public QObject {
       QCOMPARE(b.position().plateau.cases[10][10].lettre, oui ? int32_t{'A'} : 0);
       QCOMPARE(b.position().joueurs[0].lettres, oui ? avant.joueurs[0].lettres : Position().joueurs[0].lettres);
     }
+  }
+
+  // F5 lists the engine's best plays; the one chosen is drawn on the board
+  // and taken away again, and nothing of the game changes.
+  void leConseilSeMontreSansRienJouer() {
+    Banc b;
+    b.touche(Qt::Key_F4);
+    b.ouverture();
+    const Position avant = b.position();
+    const std::vector<Conseil> attendus = b.jeu.conseils(5);
+    QVERIFY(attendus.size() >= 2);
+    b.touche(Qt::Key_F5);
+    TfrmConseils* c = b.fenetre->conseils();
+    QVERIFY(c != nullptr && c->isVisible());
+    QCOMPARE(c->Liste->count(), static_cast<int>(attendus.size()));
+    QCOMPARE(c->Liste->item(0)->text(), TfrmConseils::texte(attendus[0]));
+    // The first play shows on the board in Ana's blue; the second one moves it.
+    const QImage& i = b.fenetre->image();
+    const QPoint premier = TfrmPlateau::ancreCellule(attendus[0].x, attendus[0].y) + bord;
+    QCOMPARE(px(i, premier), rgb(claire(1)));
+    c->Liste->setCurrentRow(1);
+    const QPoint second = TfrmPlateau::ancreCellule(attendus[1].x, attendus[1].y) + bord;
+    QCOMPARE(px(i, second), rgb(claire(1)));
+    if (!(attendus[0].x == attendus[1].x && attendus[0].y == attendus[1].y)) QCOMPARE(px(i, premier), rgb(claire(0)));
+    c->hide();
+    QCOMPARE(px(i, second), rgb(claire(0)));
+    QVERIFY(b.position() == avant);
+    // The turn over, the window goes.
+    c->show();
+    b.touche(Qt::Key_P, Qt::AltModifier);
+    QVERIFY(!c->isVisible());
   }
 };
 
