@@ -111,14 +111,14 @@ class TestBureau : public QObject {
         {{{"c/mimeapps.list", section}}, true, true,
          "[Default Applications]\ntext/html=firefox.desktop\napplication/x-irvad=irvad.desktop\n\n"
          "[Removed Associations]\n"}};
-    for (const Cas& c : cas) {
+    for (int i = 0; i < std::ssize(cas); ++i) {
       init();
-      for (const auto& [ou, octets] : c.avant)
+      for (const auto& [ou, octets] : cas[i].avant)
         ecrire((ou[0] == 's' ? systeme : ou[0] == 'd' ? donnees : configuration) + ou.mid(1), octets);
       QCOMPARE(irvad::enregistrerTypeDeFichier("/opt/irvad"), QString());
-      QCOMPARE(QFile::exists(mime()), c.type);
-      QCOMPARE(QFile::exists(entree()), c.entree);
-      QCOMPARE(lire(mimeapps()), c.liste);
+      // The case's number in the values compared, to tell which one failed.
+      QCOMPARE(std::make_tuple(i, QFile::exists(mime()), QFile::exists(entree()), lire(mimeapps())),
+               std::make_tuple(i, cas[i].type, cas[i].entree, cas[i].liste));
     }
   }
 
