@@ -17,11 +17,11 @@
 #include "Cp1252.h"
 #include "Demarrage.h"
 #include "EcranFenetres.h"
+#include "Textes.h"
 #include "TfrmDico.h"
 #include "TfrmMessages.h"
 #include "TfrmPlateau.h"
 #include "TfrmScores.h"
-#include "Textes.h"
 
 using namespace irvad;
 

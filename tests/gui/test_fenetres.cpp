@@ -120,8 +120,10 @@ class TestFenetres : public QObject {
   void init() {
     erreurs_.clear();
     ::chmod(QFile::encodeName(fichierStore()).constData(), 0644);
-    if (QFileInfo(fichierStore()).isDir()) QDir(fichierStore()).removeRecursively();
-    else QFile::remove(fichierStore());
+    if (QFileInfo(fichierStore()).isDir())
+      QDir(fichierStore()).removeRecursively();
+    else
+      QFile::remove(fichierStore());
   }
 
   void seulUnChiffreStrictementMeilleurBatUnRecordQuiSurvitALaFenetre() {
