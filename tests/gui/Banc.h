@@ -78,7 +78,8 @@ struct Banc {
   QString choix;  // what the file dialogs answer
   std::vector<QString> messagesCharges, messagesSauves;
 
-  explicit Banc(bool montrer = true);
+  // With `precedent`, the next start of the program: its settings files are read.
+  explicit Banc(bool montrer = true, const Banc* precedent = nullptr);
   ~Banc();
 
   // The seats of the next new game: a name each, '*' in front for the computer.

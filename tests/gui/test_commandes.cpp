@@ -269,10 +269,7 @@ class TestCommandes : public QObject {
     f.RubriqueEnregistrerMessages->trigger();
     QCOMPARE(b.parametres->lire("Partie", "EnregistrerMessages"), std::optional<std::string>("O"));
     f.RubriqueEnregistrerMessagesClick();
-    Banc suivant(false);
-    suivant.parametres = std::make_unique<Parametres>(b.chemin("Irvad.ini"), b.chemin("u/Irvad.ini"));
-    suivant.fenetre->parametres = suivant.parametres.get();
-    suivant.montrer();
+    Banc suivant(true, &b);
     QVERIFY(!suivant.fenetre->RubriqueEnregistrerMessages->isChecked() && !suivant.fenetre->enregistrerMessages);
   }
 

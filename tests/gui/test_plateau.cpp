@@ -284,10 +284,7 @@ class TestPlateau : public QObject {
     for (int x = a.x() - 12; x < a.x() - 2; ++x) blanc = blanc || px(i, {x, a.y() + 24}) == 0xFFFFFF;
     QVERIFY(blanc);
 
-    Banc suite(false);
-    suite.parametres = std::make_unique<Parametres>(b.chemin("Irvad.ini"), b.chemin("u/Irvad.ini"));
-    suite.fenetre->parametres = suite.parametres.get();
-    suite.montrer();
+    Banc suite(true, &b);
     QCOMPARE(suite.fenetre->zoom(), 150);
     QVERIFY(suite.fenetre->contraste());
   }
