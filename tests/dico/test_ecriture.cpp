@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "DicoEcriture.h"
 #include "DicoTest.h"
@@ -55,19 +56,16 @@ TEST(Ecriture, DefautListesNommeLaLongueurFautive) {
   ListeMots listes;
   std::string erreur;
   ASSERT_TRUE(remplirListes({"AIMER"}, listes, erreur));
-  ListeMots l = listes;
-  std::swap(l[3][0], l[3][1]);
-  ASSERT_TRUE(defautListes(l).has_value());
-  EXPECT_NE(defautListes(l)->find('5'), std::string::npos) << *defautListes(l);
-  l = listes;
-  l[6].pop_back();
-  EXPECT_TRUE(defautListes(l).has_value());
-  l = listes;
-  l[1][0] = l[1][1];  // duplicate
-  EXPECT_TRUE(defautListes(l).has_value());
-  l = listes;
-  l[2][5] = "abcd";
-  EXPECT_TRUE(defautListes(l).has_value());
+  const std::function<void(std::vector<std::string>&)> defauts[] = {
+      [](auto& l) { std::swap(l[0], l[1]); }, [](auto& l) { l.pop_back(); }, [](auto& l) { l[1] = l[0]; },
+      [](auto& l) { l[5] = "abcde"; }};
+  for (const auto& abimer : defauts) {
+    ListeMots l = listes;
+    abimer(l[3]);
+    const auto defaut = defautListes(l);
+    ASSERT_TRUE(defaut.has_value());
+    EXPECT_NE(defaut->find("mots de 5 lettres"), std::string::npos) << *defaut;
+  }
 }
 
 TEST(Ecriture, EncoderPuisDecoderOuEcrirePuisLireRendLesMemesListes) {

@@ -1,8 +1,9 @@
 // Any bytes as Irvad.ini. The settings read are within their ranges; writing a
 // key makes it read back as written and changes no other key; the settings
 // written by the dialog read back as they were set.
+#include <strings.h>
+
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,14 +32,7 @@ std::array<std::optional<std::string>, cles.size()> toutLire(const FichierIni& f
 }
 
 bool memeCle(const Cle& a, const Cle& b) {
-  auto egal = [](const std::string& x, const std::string& y) {
-    if (x.size() != y.size()) return false;
-    for (std::size_t i = 0; i < x.size(); ++i)
-      if (std::tolower(static_cast<unsigned char>(x[i])) != std::tolower(static_cast<unsigned char>(y[i])))
-        return false;
-    return true;
-  };
-  return egal(a.first, b.first) && egal(a.second, b.second);
+  return ::strcasecmp(a.first, b.first) == 0 && ::strcasecmp(a.second, b.second) == 0;
 }
 
 void verifierPlages(const Parametres& p) {

@@ -23,17 +23,6 @@ class EcranEssai : public EcranNul {
   void activerContinuer(bool a) override { continuer = a; }
 };
 
-void preparer(Jeu& jeu) {
-  jeu.dico = fuzz::petiteListe();
-  jeu.horloge = [] { return int64_t{1000}; };
-  jeu.graine(7);
-  Tablee t{6, {}};
-  for (uint32_t i = 0; i < nbJoueursMax; ++i)
-    t.sieges.push_back({"Avant" + std::to_string(i), true, i % 2 == 0, 5 + static_cast<int32_t>(i % 5)});
-  jeu.nouvellePartie(t);
-  for (int k = 0; k < 8; ++k) jeu.tourAutomate();
-}
-
 EcranEssai& ecranCommun() {
   static EcranEssai ecran;
   return ecran;
@@ -45,7 +34,14 @@ EcranEssai& ecranCommun() {
 const Jeu& modele() {
   static const Jeu jeu = [] {
     Jeu j(ecranCommun());
-    preparer(j);
+    j.dico = fuzz::petiteListe();
+    j.horloge = [] { return int64_t{1000}; };
+    j.graine(7);
+    Tablee t{6, {}};
+    for (uint32_t i = 0; i < nbJoueursMax; ++i)
+      t.sieges.push_back({"Avant" + std::to_string(i), true, i % 2 == 0, 5 + static_cast<int32_t>(i % 5)});
+    j.nouvellePartie(t);
+    for (int k = 0; k < 8; ++k) j.tourAutomate();
     return j;
   }();
   return jeu;

@@ -23,14 +23,15 @@ void EcranRelais::ajouterMessageEtAttendre(const std::string& t, bool e) {
   if (journal) journal->ajouterMessageEtAttendre(t, e);
 }
 
-Banc::Banc(bool montrerFenetre) {
+Banc::Banc(bool montrerFenetre, const Banc* precedent) {
   const std::vector<std::string> mots = {
       "LA", "LE", "LES", "AS", "ES", "SA", "SE", "ET", "TE", "TA", "TES", "SEL", "SET", "ART", "RAT", "TAS", "EST",
       "OSE", "SOT", "AI", "IL", "NI", "ON", "OR", "DE", "DU", "UN", "NU", "MA", "ME", "MI", "PA", "PI", "RE",
       "CE", "VA", "BU", "FA", "GO", "HA", "JE", "KA", "OS", "OU", "SI", "TU", "XI", "YA", "WU"};
   if (jeu.dico.charger(fichierDico(mots), nullptr) != Dico::Resultat::Ok) qFatal("word list not loaded");
   jeu.horloge = [] { return int64_t{1'000'000}; };
-  parametres = std::make_unique<Parametres>(chemin("Irvad.ini"), chemin("u/Irvad.ini"));
+  const Banc& reglages = precedent ? *precedent : *this;
+  parametres = std::make_unique<Parametres>(reglages.chemin("Irvad.ini"), reglages.chemin("u/Irvad.ini"));
   fenetre = std::make_unique<TfrmPlateau>(jeu);
   ecran.plateau = fenetre.get();
   fenetre->parametres = parametres.get();

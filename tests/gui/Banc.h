@@ -20,6 +20,13 @@ namespace irvad::test {
 QByteArray lire(const QString& chemin);
 void ecrire(const QString& chemin, const QByteArray& octets);
 
+// Colours as the board's image holds them; a light colour of the board's
+// palette; a point inside a hexagon, off its letter.
+inline QRgb rgb(const QColor& c) { return c.rgb() & 0xFFFFFF; }
+inline QRgb px(const QImage& i, QPoint p) { return i.pixel(p) & 0xFFFFFF; }
+inline QColor claire(int k) { return TfrmPlateau::couleursClaires[static_cast<std::size_t>(k)]; }
+inline const QPoint bord(-8, 16);
+
 // Each call recorded, then shown where the program's own screen shows it.
 #define IRVAD_RELAIS(fenetre, appel, ...) \
   EcranEnregistreur::appel(__VA_ARGS__);   \
@@ -71,7 +78,8 @@ struct Banc {
   QString choix;  // what the file dialogs answer
   std::vector<QString> messagesCharges, messagesSauves;
 
-  explicit Banc(bool montrer = true);
+  // With `precedent`, the next start of the program: its settings files are read.
+  explicit Banc(bool montrer = true, const Banc* precedent = nullptr);
   ~Banc();
 
   // The seats of the next new game: a name each, '*' in front for the computer.

@@ -1,7 +1,8 @@
 // The board window's commands: a new game, passing and the end of a game,
 // the keyboard's way to the menus; the pause before a computer player's turn
 // (delay, Continue, Interrupt, the menus that interrupt); saving and opening,
-// with the log-saving option; the commands held while a play is scored.
+// with the log-saving option; the commands held while a play is scored; undo
+// and redo.
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
@@ -20,6 +21,63 @@ namespace {
 bool offreInterrompre(const Banc& b) { return b.statut().contains(QStringLiteral("Alt+I")); }
 bool offreContinuer(const Banc& b) { return b.statut().contains(QStringLiteral("Alt+C")); }
 bool enPause(const TfrmPlateau& f) { return f.windowTitle().contains(QStringLiteral("[PAUSE]")); }
+
+// What the player sees of the game: position, board, log, scores.
+struct Cliche {
+  Position position;
+  QImage plateau;
+  std::vector<std::string> journal;
+  QStringList scores;
+};
+
+// Ana (human) against the computer, with the messages and scores windows.
+struct Partie : Banc {
+  TfrmMessages messages;
+  TfrmScores scores{jeu};
+  Partie() {
+    messages.definirIntervalle(1);
+    ecran.journal = &messages;
+    ecran.scores = &scores;
+    sieges({"Ana", "*Ordi"});
+    parametres->interruption = false;
+    fenetre->Timer.setInterval(1);
+  }
+  ~Partie() {
+    ecran.journal = nullptr;
+    ecran.scores = nullptr;
+  }
+  Cliche cliche() const {
+    Cliche c{position(), fenetre->image().copy(), messages.lignes(), {scores.windowTitle()}};
+    for (int ligne = 1; ligne < scores.nbLignes(); ++ligne)
+      for (int colonne = 0; colonne < 4; ++colonne) c.scores << scores.texteCellule(colonne, ligne);
+    return c;
+  }
+  bool auTraitDAna() const {
+    return position().joueurCourant == 0 && fenetre->etape == 1 && !fenetre->Timer.isActive();
+  }
+  // Ana plays with the mouse the first placement the computer's own search
+  // finds for her; the computer answers after its delay.
+  void jouer() {
+    const Candidat c = jeu.rechercher().candidats.at(0);
+    prendre(static_cast<char>('A' + c.lettre - 1));
+    poser(c.x, c.y);
+    QTRY_VERIFY(auTraitDAna());
+    montrer();
+  }
+  using Banc::touche;
+  void touche(Qt::Key k) { Banc::touche(k, Qt::ControlModifier); }
+  // The game as it was, Ana at the start of her turn, her time running.
+  void comparer(const Cliche& attendu) {
+    const Cliche c = cliche();
+    QVERIFY(c.position == attendu.position);
+    QCOMPARE(c.journal, attendu.journal);
+    QCOMPARE(c.scores, attendu.scores);
+    QVERIFY(c.plateau == attendu.plateau);
+    QCOMPARE(fenetre->etape, uint8_t{1});
+    QCOMPARE(fenetre->curseurActuel(), 0);
+    QVERIFY(position().plateau.chronoActif);
+  }
+};
 
 }  // namespace
 
@@ -78,26 +136,23 @@ class TestCommandes : public QObject {
   }
 
   void lesAutomatesJouentJusquAuBoutParLeDelai() {
+    // Without "Interrompre", the first computer plays at once, and each turn
+    // after it starts from the delay, once, in turn order, to the game's end.
     Banc b;
     b.sieges({"*Ordi1", "*Ordi2"});
     b.parametres->interruption = false;
     b.fenetre->Timer.setInterval(1);
     QSignalSpy delais(&b.fenetre->Timer, &QTimer::timeout);
     b.touche(Qt::Key_F4);
-    // The first computer played at once; the second waits for the delay.
-    QCOMPARE(b.position().joueurCourant, 1u);
-    QVERIFY(b.fenetre->Timer.isActive() && !b.fenetre->RubriquePasserSonTour->isEnabled());
-    QVERIFY(offreInterrompre(b));
+    QVERIFY(b.position().joueurCourant == 1 && b.fenetre->Timer.isActive() && offreInterrompre(b));
+    QVERIFY(!b.fenetre->RubriquePasserSonTour->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(!b.position().enCours, 120000);
     QVERIFY(!b.fenetre->RubriqueContinuer->isEnabled() && !b.fenetre->Timer.isActive());
-    // Each turn once, in turn order; each but the first began with the delay.
     const auto lignes = b.lignesJoueurs();
     QVERIFY(lignes.size() >= 4);
     for (std::size_t i = 0; i < lignes.size(); ++i)
       QCOMPARE(lignes[i], std::string(i % 2 == 0 ? "BLEU: Ordi1" : "VERT: Ordi2"));
     QCOMPARE(static_cast<std::size_t>(delais.count()), lignes.size() - 1);
-    QTest::qWait(20);
-    QCOMPARE(b.lignesJoueurs().size(), lignes.size());
   }
 
   void laPauseAvantLeTourDUnAutomate() {
@@ -214,10 +269,7 @@ class TestCommandes : public QObject {
     f.RubriqueEnregistrerMessages->trigger();
     QCOMPARE(b.parametres->lire("Partie", "EnregistrerMessages"), std::optional<std::string>("O"));
     f.RubriqueEnregistrerMessagesClick();
-    Banc suivant(false);
-    suivant.parametres = std::make_unique<Parametres>(b.chemin("Irvad.ini"), b.chemin("u/Irvad.ini"));
-    suivant.fenetre->parametres = suivant.parametres.get();
-    suivant.montrer();
+    Banc suivant(true, &b);
     QVERIFY(!suivant.fenetre->RubriqueEnregistrerMessages->isChecked() && !suivant.fenetre->enregistrerMessages);
   }
 
@@ -253,6 +305,75 @@ class TestCommandes : public QObject {
     QVERIFY(attentes > 0 && delaiGarde);
     QCOMPARE(b.dialoguesJoueurs, 1);
     QVERIFY(b.dialoguesFichier.empty());
+  }
+
+  // Undo and redo, as a player tries them in a game against the computer:
+  // each undo takes back Ana's last play with the computer's answer, board,
+  // scores and log as they were, Ana at the start of her turn; redo plays
+  // them again exactly; a new play drops what could be redone; and neither
+  // is offered while a play is being scored or when there is nothing to
+  // take back or play again.
+  void annulerEtRetablirDansUnePartieContreLAutomate() {
+    Partie p;
+    TfrmPlateau& f = *p.fenetre;
+    int attentes = 0;
+    bool offert = false;
+    p.ecran.pendantAttente = [&] {
+      ++attentes;
+      offert = offert || f.RubriqueAnnuler->isEnabled() || f.RubriqueRetablir->isEnabled();
+      f.RubriqueAnnuler->trigger();
+    };
+    p.touche(Qt::Key_F4, Qt::NoModifier);
+    QVERIFY(!f.RubriqueAnnuler->isEnabled() && !f.RubriqueRetablir->isEnabled());
+    const Cliche debut = p.cliche();
+    p.prendre('E');
+    p.poser(0, 0);
+    QTRY_VERIFY(p.auTraitDAna());
+    const Cliche tour1 = p.cliche();
+    p.jouer();
+    const Cliche tour2 = p.cliche();
+    p.jouer();
+    const Cliche tour3 = p.cliche();
+    // Ana's plays and the computer's answers were scored, neither item offered meanwhile.
+    QVERIFY(attentes >= 4 && !offert);
+    QCOMPARE(p.ecran.appelsDe("coupCompte").size(), std::size_t{3});
+    QVERIFY(tour3.position.joueurs[0].score > tour2.position.joueurs[0].score);
+    QVERIFY(tour3.journal.size() > tour2.journal.size() && tour3.plateau != tour2.plateau);
+    QVERIFY(f.RubriqueAnnuler->isEnabled() && !f.RubriqueRetablir->isEnabled());
+
+    // Undo with a letter in hand over a cell it may go to: the letter goes
+    // back, the highlight goes, and Ana's last play and the answer to it go.
+    const Candidat c = p.jeu.rechercher().candidats.at(0);
+    p.prendre(static_cast<char>('A' + c.lettre - 1));
+    p.survoler(TfrmPlateau::ancreCellule(c.x, c.y) + QPoint(5, 5));
+    p.touche(Qt::Key_Z);
+    p.comparer(tour2);
+    QVERIFY(f.RubriqueAnnuler->isEnabled() && f.RubriqueRetablir->isEnabled());
+    p.touche(Qt::Key_Z);
+    p.comparer(tour1);
+    // Back to the first turn of the game; there it stops.
+    p.touche(Qt::Key_Z);
+    p.comparer(debut);
+    QVERIFY(!f.RubriqueAnnuler->isEnabled());
+    p.touche(Qt::Key_Z);
+    p.comparer(debut);
+
+    // Redo plays the same plays again, to where undo came from.
+    for (const Cliche* c : {&tour1, &tour2, &tour3}) {
+      p.touche(Qt::Key_Y);
+      p.comparer(*c);
+    }
+    QVERIFY(!f.RubriqueRetablir->isEnabled());
+    p.touche(Qt::Key_Y);
+    p.comparer(tour3);
+
+    // A new play after an undo: nothing to redo any more.
+    p.touche(Qt::Key_Z);
+    p.jouer();
+    QVERIFY(f.RubriqueAnnuler->isEnabled() && !f.RubriqueRetablir->isEnabled());
+    QCOMPARE(p.position().tour, 3u);
+    p.touche(Qt::Key_Z);
+    p.comparer(tour2);
   }
 };
 

@@ -2,17 +2,22 @@
 // settings applied to the delay timers, the saved game of the command line
 // opened at the first showing.
 #include <QApplication>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include "Apparence.h"
+#include "Banc.h"
+#include "Cp1252.h"
 #include "Demarrage.h"
 #include "EcranFenetres.h"
+#include "Textes.h"
 #include "TfrmDico.h"
 #include "TfrmMessages.h"
 #include "TfrmPlateau.h"
@@ -24,29 +29,9 @@ namespace {
 
 // Settings read from a folder of the test, with the given pause.
 Parametres reglages(const QTemporaryDir& dossier, int pause) {
-  QFile f(dossier.filePath("Irvad.ini"));
-  if (f.open(QIODevice::WriteOnly))
-    f.write("[Automate]\r\nPause=" + QByteArray::number(pause) + "\r\nInterruption=O\r\n");
-  f.close();
-  return Parametres(f.fileName().toStdString(), dossier.filePath("u/Irvad.ini").toStdString());
-}
-
-// A saved game of three players on the third player's turn, its log beside it.
-QString partieSauvee(const QTemporaryDir& dossier) {
-  EcranNul ecran;
-  Jeu jeu(ecran);
-  if (!jeu.nouvellePartie(Tablee{3, {}})) return {};
-  Position p = jeu.position();
-  p.poserJeton(0, 0, 'E', 1, 1);
-  p.poserJeton(10, 5, 'S', 1, 2);
-  p.joueurs[1].score = 12;
-  p.tour = 1;
-  p.joueurCourant = 2;
-  const QString fichier = dossier.filePath("partie.ivd");
-  if (!jeu.installer(p) || !jeu.enregistrerPartie(fichier.toStdString())) return {};
-  QFile log(fichier + ".txt");
-  if (log.open(QIODevice::WriteOnly)) log.write("Tour n\xB0" "0\r\n\r\nBLEU: Joueur 1\r\n");
-  return fichier;
+  const QString ini = dossier.filePath("Irvad.ini");
+  test::ecrire(ini, "[Automate]\r\nPause=" + QByteArray::number(pause) + "\r\nInterruption=O\r\n");
+  return Parametres(ini.toStdString(), dossier.filePath("u/Irvad.ini").toStdString());
 }
 
 }  // namespace
@@ -119,56 +104,72 @@ class TestDemarrage : public QObject {
   }
 
   void leDialogueDeLaListeNeParaitQuePourUnChargementLentOuUnEchec() {
-    // A quick load shows nothing; a slow one shows its progress and deletes
-    // its dialog at the end; a failure leaves it with the reason.
+    // A quick load shows nothing; a slow one shows the whole percentage
+    // done, never rounded up, and deletes its dialog at the end.
     EcranFenetres ecran;
-    ecran.dicoOuvrir(1197131);
-    ecran.dicoProgression(500000);
+    ecran.dicoOuvrir(1000);
+    ecran.dicoProgression(500);
     QVERIFY(!ecran.dico);
     QTest::qWait(EcranFenetres::delaiDialogueDicoMs + 20);
-    ecran.dicoProgression(1000000);
-    QVERIFY(ecran.dico);
+    ecran.dicoProgression(999);
+    QVERIFY(ecran.dico && ecran.dico->isVisible());
+    QCOMPARE(ecran.dico->CGauge->text(), QStringLiteral("99%"));
     QPointer<TfrmDico> dialogue = ecran.dico.data();
     ecran.dicoFermer();
     QVERIFY(!dialogue);
+    // A failure: the dialog stays with the reason, not modal.
     ecran.dicoOuvrir(10);
     ecran.dicoStatut("Fichier L23456789 introuvable !");
-    QVERIFY(ecran.dico && ecran.dico->isVisible());
-    delete ecran.dico.data();
+    QVERIFY(ecran.dico && ecran.dico->isVisible() && !ecran.dico->isModal());
+    QCOMPARE(ecran.dico->StatusBar->currentMessage(), QStringLiteral("Fichier L23456789 introuvable !"));
+    // The board shown after it keeps it above itself, where it stood, and
+    // closing the board still ends the program (the loop ends with 1 after a while otherwise).
+    QWidget plateau;
+    plateau.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plateau));
+    const QPoint place = ecran.dico->pos();
+    ecran.dico->garderAuDessusDe(&plateau);
+    QVERIFY(ecran.dico->isVisible() && ecran.dico->isWindow());
+    QCOMPARE(ecran.dico->windowHandle()->transientParent(), plateau.windowHandle());
+    QCOMPARE(ecran.dico->pos(), place);
+    QTimer::singleShot(0, &plateau, [&] { plateau.close(); });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
   }
 
   void laPartieDeLaLigneDeCommandeSOuvreAuPremierAffichage() {
+    // A game of three saved at the second player's turn, its log beside it.
     QTemporaryDir dossier;
-    const QString fichier = partieSauvee(dossier);
-    QVERIFY(!fichier.isEmpty());
-    Programme programme;
-    programme.creer(reglages(dossier, 3), false);
-    QCOMPARE(programme.plateau->Timer.interval(), 3000);
-    programme.plateau->partieACharger = fichier;
-    programme.plateau->show();
-    QVERIFY(QTest::qWaitForWindowActive(programme.plateau.get()));
-    const Position& p = programme.jeu.position();
-    QCOMPARE(p.joueurCourant, 2u);
-    QCOMPARE(p.joueurs[1].score, 12);
-    QCOMPARE(p.caseEn(10, 5).lettre, int32_t('S'));
-    QCOMPARE(programme.messages->lignes().size(), std::size_t(3));
-    QVERIFY(programme.scores->isVisible());
-    // It waits for Continue.
-    QVERIFY(programme.plateau->RubriqueContinuer->isEnabled() && !p.plateau.chronoActif);
-    QCOMPARE(programme.plateau->etape, uint8_t{0});
-
-    // A file that cannot be read: the program stays open and says why.
-    QFile abime(dossier.filePath("abime.ivd"));
-    QVERIFY(abime.open(QIODevice::WriteOnly));
-    abime.write(QByteArray(100, 'x'));
-    abime.close();
-    Programme autre;
-    autre.creer(reglages(dossier, 3), false);
-    autre.plateau->partieACharger = abime.fileName();
-    autre.plateau->show();
-    QApplication::processEvents();
-    QVERIFY(autre.plateau->isVisible() && !autre.plateau->statut().isEmpty());
-    QVERIFY(!autre.jeu.position().enCours && !autre.plateau->RubriqueContinuer->isEnabled());
+    const QString fichier = dossier.filePath("partie.ivd");
+    {
+      EcranNul ecran;
+      Jeu jeu(ecran);
+      const Tablee t{3, std::vector<Siege>(3, Siege{"Ana", false, true, 5})};
+      QVERIFY(jeu.nouvellePartie(t) && jeu.prendre('E') && jeu.poser(0, 0));
+      QVERIFY(jeu.enregistrerPartie(fichier.toStdString()));
+      test::ecrire(fichier + ".txt", "Tour n\xB0" "0\r\n\r\nBLEU: Joueur 1\r\n");
+    }
+    // At the first showing the game is opened and waits for Continue; a
+    // damaged file is refused with its reason, and the program stays open.
+    test::ecrire(dossier.filePath("abime.ivd"), QByteArray(100, 'x'));
+    for (const char* nom : {"partie.ivd", "abime.ivd"}) {
+      Programme programme;
+      programme.creer(reglages(dossier, 3), false);
+      QCOMPARE(programme.plateau->Timer.interval(), 3000);
+      programme.plateau->partieACharger = dossier.filePath(nom);
+      programme.plateau->show();
+      QVERIFY(QTest::qWaitForWindowActive(programme.plateau.get()) && programme.plateau->isVisible());
+      const Position& p = programme.jeu.position();
+      const bool sain = nom == std::string("partie.ivd");
+      QCOMPARE(p.enCours && p.joueurCourant == 1 && p.caseEn(0, 0).lettre == 'E', sain);
+      QCOMPARE(programme.messages->lignes().size(), std::size_t(sain ? 3 : 0));
+      QCOMPARE(programme.scores->isVisible(), sain);
+      QCOMPARE(programme.plateau->RubriqueContinuer->isEnabled(), sain);
+      QVERIFY(!p.plateau.chronoActif && programme.plateau->etape == 0);
+      const std::string attendu =
+          sain ? textes::chargementTermine : textes::erreurLecture(dossier.filePath(nom).toStdString());
+      QCOMPARE(programme.plateau->statut(), QString::fromStdString(cp1252::versUtf8(attendu)));
+    }
   }
 };
 

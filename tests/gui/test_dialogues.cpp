@@ -1,25 +1,21 @@
-// The dialogs: the player set-up (its choices before and during a game), the
-// computer settings (Irvad.ini read and written), About (its links, the
-// generator reseeded) and the word list's loading dialog.
+// The dialogs: the player set-up (its choices before and during a game, the
+// computer seats' level), the computer settings (Irvad.ini read and written)
+// and About (its links, the generator reseeded). The word list's loading
+// dialog is test_demarrage's.
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QRadioButton>
 #include <QSlider>
-#include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 
 #include "Banc.h"
 #include "Projet.h"
 #include "TfrmAPropos.h"
-#include "TfrmDico.h"
 #include "TfrmNomJoueurs.h"
 #include "TfrmParametresAutomates.h"
 
@@ -47,29 +43,6 @@ void ensuite(const std::function<void(QWidget*)>& action) {
   QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
 }
 
-// The word list's loader routed to its dialog as the program does, the bar noted after each block.
-class EcranDico : public EcranNul {
- public:
-  QPointer<TfrmDico> dico;
-  QStringList textes;
-  bool visible = true;
-  void dicoOuvrir(int32_t maximum) override {
-    if (!dico) dico = new TfrmDico();
-    dico->dicoOuvrir(maximum);
-  }
-  void dicoProgression(int32_t n) override {
-    dico->dicoProgression(n);
-    textes << dico->CGauge->text();
-    visible = visible && dico->isVisible();
-  }
-  void dicoStatut(const std::string& texte) override { dico->dicoStatut(texte); }
-  void dicoFermer() override {
-    dico->dicoFermer();
-    delete dico.data();
-  }
-  ~EcranDico() override { delete dico.data(); }
-};
-
 }  // namespace
 
 class TestDialogues : public QObject {
@@ -84,18 +57,19 @@ class TestDialogues : public QObject {
     Jeu jeu(ecran);
     parametres.tailleMaxParDefaut = 6;
     parametres.deplacementsParDefaut = true;
-    QVERIFY(jeu.nouvellePartie(Tablee{2, {{"Ana", false, false, 9}, {"Bob", true, true, 5}}}));
+    QVERIFY(jeu.nouvellePartie(Tablee{2, {{"Ana", false, false, 9}, {"Bob", true, true, 5, Niveau::Expert}}}));
     const Position avant = jeu.position();
     {
       TfrmNomJoueurs d(jeu, parametres);
       rienNEstSerre(d);
     }
 
-    // Before a new game: rows for the number chosen, each with the picture of
-    // the vertex it will get; the defaults offered; the seats given back and nothing written.
+    // Before a new game: rows for the number chosen, the defaults offered, a
+    // level for computer seats only; the seats given back and nothing written.
     ensuite([](QWidget* d) {
       QVERIFY(element<QRadioButton>(d, "RadioButton16")->isChecked());
       QVERIFY(element<QCheckBox>(d, "CheckBox1D")->isChecked() && element<QCheckBox>(d, "CheckBox2A")->isChecked());
+      QVERIFY(element<QCheckBox>(d, "CheckBox2E")->isChecked() && !element(d, "CheckBox1E")->isEnabled());
       element<QRadioButton>(d, "RadioJoueurs3")->click();
       for (int s = 1; s <= 6; ++s) {
         QCOMPARE(element(d, QStringLiteral("Edit%1").arg(s))->isEnabled(), s <= 3);
@@ -107,23 +81,25 @@ class TestDialogues : public QObject {
       element<QLineEdit>(d, "Edit2")->setText(QStringLiteral("Éloïse"));
       element<QLineEdit>(d, "Edit3")->clear();
       element<QLineEdit>(d, "Edit5")->setText(QStringLiteral("Horsjeu"));  // beyond the 3 seats
-      QTest::mouseClick(element(d, "CheckBox2A"), Qt::LeftButton);
-      QTest::mouseClick(element(d, "RadioButton29"), Qt::LeftButton);
-      QTest::mouseClick(element(d, "CheckBox3D"), Qt::LeftButton);
-      QTest::mouseClick(element(d, "Button1"), Qt::LeftButton);
+      // Bob played by a human keeps no level, whatever its box still says.
+      for (const char* clic : {"CheckBox2A", "RadioButton29", "CheckBox3A", "CheckBox3E", "CheckBox3D", "Button1"})
+        QTest::mouseClick(element(d, clic), Qt::LeftButton);
     });
     const auto t = TfrmNomJoueurs::executer(jeu, parametres, nullptr, true);
     QVERIFY(t);
     QCOMPARE(t->nombre, 3u);
     QCOMPARE(t->sieges.size(), std::size_t{3});
-    const auto siege = [](const Siege& s) { return std::make_tuple(s.nom, s.automate, s.deplacements, s.tailleMax); };
-    QCOMPARE(siege(t->sieges[0]), std::make_tuple(std::string("Bernadet"), false, true, 6));
-    QCOMPARE(siege(t->sieges[1]), std::make_tuple(std::string("\xC9lo\xEFse"), false, true, 9));
-    QCOMPARE(siege(t->sieges[2]), std::make_tuple(std::string(), false, false, 6));
+    const auto siege = [](const Siege& s) {
+      return std::make_tuple(s.nom, s.automate, s.deplacements, s.tailleMax, s.niveau == Niveau::Expert);
+    };
+    QCOMPARE(siege(t->sieges[0]), std::make_tuple(std::string("Bernadet"), false, true, 6, false));
+    QCOMPARE(siege(t->sieges[1]), std::make_tuple(std::string("\xC9lo\xEFse"), false, true, 9, false));
+    QCOMPARE(siege(t->sieges[2]), std::make_tuple(std::string(), true, false, 6, true));
     QVERIFY(jeu.position() == avant);
+    // Each seat's picture marks the vertex it will get.
     for (uint32_t n : {2u, 3u, 6u})
       for (uint32_t s = 0; s < n; ++s) {
-        const int coin[9] = {0, 1, 2, 3, 4, 5, 2, 4, 3};  // the vertex each picture marks
+        const int coin[9] = {0, 1, 2, 3, 4, 5, 2, 4, 3};
         QCOMPARE(Jeu::sommets[coin[TfrmNomJoueurs::numeroImage(int(n), int(s) + 1)]], Jeu::sommetDe(s, n));
       }
 
@@ -134,11 +110,13 @@ class TestDialogues : public QObject {
       QVERIFY(!element<QCheckBox>(d, "CheckBox1D")->isChecked());
       element<QLineEdit>(d, "Edit2")->setText(QStringLiteral("Robert"));
       QTest::mouseClick(element(d, "RadioButton27"), Qt::LeftButton);
+      QTest::mouseClick(element(d, "CheckBox2E"), Qt::LeftButton);
       QTest::mouseClick(element(d, "Button1"), Qt::LeftButton);
     });
     QVERIFY(TfrmNomJoueurs::executer(jeu, parametres, nullptr, false));
     const joueur& bob = jeu.position().joueurs[1];
-    QCOMPARE(std::make_tuple(bob.nom, bob.automate, bob.tailleMax), std::make_tuple(std::string("Robert"), true, 7));
+    QCOMPARE(std::make_tuple(bob.nom, bob.automate, bob.tailleMax, bob.niveau == Niveau::Expert),
+             std::make_tuple(std::string("Robert"), true, 7, false));
     QCOMPARE(jeu.position().joueurs[0].tailleMax, 9);
 
     // Cancelled, by its button or by Escape: nothing given, nothing written.
@@ -239,37 +217,6 @@ class TestDialogues : public QObject {
     QVERIFY(!dialogue.isVisible());
     QCOMPARE(dialogue.result(), int(QDialog::Accepted));
     QCOMPARE(jeu.tirer(), temoin.tirer());
-  }
-
-  void laListeDeMotsSeChargeOuLeDit() {
-    EcranDico ecran;
-    Jeu jeu(ecran);
-    qint64 taille = 0;
-    for (int32_t lettres : Dico::tailles) taille += (lettres + 2) / 3 * 2;
-    const QString liste = dossier.filePath("L23456789");
-    ecrire(liste, QByteArray(taille, '\0'));  // every word AAA...
-    QCOMPARE(jeu.chargerDico(liste.toStdString()), Dico::Resultat::Ok);
-    // Whole percentages done, never rounded up; shown all along, gone at the end.
-    QCOMPARE(ecran.textes, QStringList({"0%", "0%", "0%", "3%", "12%", "29%", "58%", "100%"}));
-    QVERIFY(ecran.visible && ecran.dico.isNull());
-    QVERIFY(jeu.dico.contient("AAAA", 4));
-    // No file: the dialog stays with the reason, not modal, and closing the
-    // game's window still ends the program (or the loop ends with 1 after a while).
-    QCOMPARE(jeu.chargerDico(dossier.filePath("absent/L23456789").toStdString()), Dico::Resultat::Introuvable);
-    QVERIFY(ecran.dico->isVisible() && !ecran.dico->isModal());
-    QCOMPARE(ecran.dico->StatusBar->currentMessage(), QStringLiteral("Fichier L23456789 introuvable !"));
-    QWidget plateau;
-    plateau.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&plateau));
-    // The board shown after it keeps it above itself, where it stood.
-    const QPoint place = ecran.dico->pos();
-    ecran.dico->garderAuDessusDe(&plateau);
-    QVERIFY(ecran.dico->isVisible() && ecran.dico->isWindow());
-    QCOMPARE(ecran.dico->windowHandle()->transientParent(), plateau.windowHandle());
-    QCOMPARE(ecran.dico->pos(), place);
-    QTimer::singleShot(0, &plateau, [&] { plateau.close(); });
-    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
-    QCOMPARE(QCoreApplication::exec(), 0);
   }
 };
 

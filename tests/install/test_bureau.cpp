@@ -10,22 +10,33 @@
 
 #include "Bureau.h"
 
+namespace {
+
+QByteArray lire(const QString& chemin) {
+  QFile f(chemin);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void ecrire(const QString& chemin, const QByteArray& octets) {
+  QDir().mkpath(QFileInfo(chemin).absolutePath());
+  QFile f(chemin);
+  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(octets);
+}
+// The desktop entry passes its validator, when there is one.
+bool valide(const QString& entree) {
+  return QStandardPaths::findExecutable("desktop-file-validate").isEmpty() ||
+         QProcess::execute("desktop-file-validate", {entree}) == 0;
+}
+const QByteArray notreDefaut = "[Default Applications]\napplication/x-irvad=irvad.desktop\n";
+
+}  // namespace
+
 class TestBureau : public QObject {
   Q_OBJECT
 
   QTemporaryDir racine;
   QString donnees, configuration, systeme;
 
-  static QByteArray lire(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
-  static void ecrire(const QString& chemin, const QByteArray& octets) {
-    QDir().mkpath(QFileInfo(chemin).absolutePath());
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(octets);
-  }
   QString entree() const { return donnees + "/applications/irvad.desktop"; }
   QString mime() const { return donnees + "/mime/packages/irvad.xml"; }
   QString mimeapps() const { return configuration + "/mimeapps.list"; }
@@ -34,7 +45,6 @@ class TestBureau : public QObject {
   void init() {
     // A home of its own for each case, and system folders that hold nothing.
     QDir(racine.path()).removeRecursively();
-    QDir().mkpath(racine.path());
     donnees = racine.filePath("donnees");
     configuration = racine.filePath("config");
     systeme = racine.filePath("systeme");
@@ -46,88 +56,70 @@ class TestBureau : public QObject {
   }
 
   void unPremierLancementEcritToutEtLeSuivantRien() {
-    const QString programme = "/opt/Jeux de mots/irvad";
-    QCOMPARE(irvad::enregistrerTypeDeFichier(programme), QString());
+    QCOMPARE(irvad::enregistrerTypeDeFichier("/opt/Jeux de mots/irvad"), QString());
     const QByteArray texte = lire(entree());
     QVERIFY(texte.contains("\nExec=\"/opt/Jeux de mots/irvad\" %f\n"));
     QVERIFY(texte.contains("\nMimeType=application/x-irvad;\n"));
+    QVERIFY(valide(entree()));
     QVERIFY(lire(mime()).contains("<glob pattern=\"*.ivd\"/>"));
     QVERIFY(lire(mime()).contains("<comment>Partie d'Irvad</comment>"));
-    QCOMPARE(lire(mimeapps()), QByteArray("[Default Applications]\napplication/x-irvad=irvad.desktop\n"));
+    QCOMPARE(lire(mimeapps()), notreDefaut);
     QVERIFY(lire(donnees + "/icons/hicolor/scalable/apps/irvad.svg").contains("<svg"));
     if (!QStandardPaths::findExecutable("update-mime-database").isEmpty())
       QVERIFY(lire(donnees + "/mime/globs2").contains("application/x-irvad:*.ivd"));
     if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty())
       QVERIFY(lire(donnees + "/applications/mimeinfo.cache").contains("application/x-irvad=irvad.desktop;"));
-    if (!QStandardPaths::findExecutable("desktop-file-validate").isEmpty())
-      QCOMPARE(QProcess::execute("desktop-file-validate", {entree()}), 0);
-
     // A copy elsewhere leaves the first registration in place.
     QCOMPARE(irvad::enregistrerTypeDeFichier("/ailleurs/irvad"), QString());
     QCOMPARE(lire(entree()), texte);
-    QCOMPARE(lire(mimeapps()), QByteArray("[Default Applications]\napplication/x-irvad=irvad.desktop\n"));
+    QCOMPARE(lire(mimeapps()), notreDefaut);
   }
 
-  void unCheminAvecGuillemetsEtDollarsResteUnSeulArgument() {
+  void leCheminDuProgrammeResteUnSeulArgumentOuEstRefuse() {
     QCOMPARE(irvad::enregistrerTypeDeFichier("/tmp/a\"b$c\\d%e/irvad"), QString());
     QVERIFY(lire(entree()).contains("\nExec=\"/tmp/a\\\\\"b\\\\$c\\\\\\\\d%%e/irvad\" %f\n"));
-    if (!QStandardPaths::findExecutable("desktop-file-validate").isEmpty())
-      QCOMPARE(QProcess::execute("desktop-file-validate", {entree()}), 0);
-  }
-
-  void unCheminAvecSautDeLigneEstRefuseSansRienEcrire() {
+    QVERIFY(valide(entree()));
     // Written as it stands, the second line would become a key of the entry.
-    const QString erreur = irvad::enregistrerTypeDeFichier("/tmp/x\nTerminal=true/irvad");
-    QVERIFY(!erreur.isEmpty());
-    QVERIFY(!QFile::exists(entree()));
-    QVERIFY(!QFile::exists(mime()));
-    QVERIFY(!QFile::exists(mimeapps()));
-  }
-
-  void unJeuInstalleGardeSesFichiersEtRecoitLeChoixParDefaut() {
-    // Type and entry installed for the whole system: only the user's default is added.
-    ecrire(systeme + "/mime/packages/irvad.xml", "<mime-info/>");
-    ecrire(systeme + "/applications/irvad.desktop", "[Desktop Entry]\n");
-    QCOMPARE(irvad::enregistrerTypeDeFichier("/opt/irvad"), QString());
-    QVERIFY(!QFile::exists(mime()));
-    QVERIFY(!QFile::exists(entree()));
-    QCOMPARE(lire(mimeapps()), QByteArray("[Default Applications]\napplication/x-irvad=irvad.desktop\n"));
-  }
-
-  void unAutreProprietaireDeIvdEstLaisseEnPaix() {
-    // Compiled into the user's database, or only described by a package file.
-    for (int cas = 0; cas < 2; ++cas) {
-      init();
-      if (cas == 0)
-        ecrire(systeme + "/mime/globs2", "# globs2\n50:application/x-autre:*.ivd\n");
-      else
-        ecrire(donnees + "/mime/packages/autre.xml",
-               "<mime-info><mime-type type=\"application/x-autre\"><glob pattern=\"*.IVD\"/></mime-type></mime-info>");
-      QCOMPARE(irvad::enregistrerTypeDeFichier("/opt/irvad"), QString());
-      QVERIFY(!QFile::exists(mime()));
-      QVERIFY(!QFile::exists(entree()));
-      QVERIFY(!QFile::exists(mimeapps()));
-    }
-  }
-
-  void lesChoixExistantsSontGardes() {
-    // The user chose another opener; the list's other lines stay as they were.
-    const QByteArray liste = "[Added Associations]\ntext/plain=vim.desktop;\n\n[Default Applications]\n"
-                             "application/x-irvad=autre.desktop\n";
-    ecrire(mimeapps(), liste);
-    // An installed program's entry in the system folders counts as ours.
-    ecrire(systeme + "/applications/irvad.desktop", "[Desktop Entry]\n");
-    QCOMPARE(irvad::enregistrerTypeDeFichier("/opt/irvad"), QString());
-    QCOMPARE(lire(mimeapps()), liste);
-    QVERIFY(!QFile::exists(entree()));
-    QVERIFY(QFile::exists(mime()));
-
-    // Without a default yet, ours joins the existing section.
     init();
-    ecrire(mimeapps(), "[Default Applications]\ntext/html=firefox.desktop\n\n[Removed Associations]\n");
-    QCOMPARE(irvad::enregistrerTypeDeFichier("/opt/irvad"), QString());
-    QCOMPARE(lire(mimeapps()), QByteArray("[Default Applications]\ntext/html=firefox.desktop\n"
-                                          "application/x-irvad=irvad.desktop\n\n[Removed Associations]\n"));
+    QVERIFY(!irvad::enregistrerTypeDeFichier("/tmp/x\nTerminal=true/irvad").isEmpty());
+    QVERIFY(!QFile::exists(entree()) && !QFile::exists(mime()) && !QFile::exists(mimeapps()));
+  }
+
+  void lesFichiersEtLesChoixDAutruiSontGardes() {
+    const QByteArray autreChoix =
+        "[Added Associations]\ntext/plain=vim.desktop;\n\n[Default Applications]\napplication/x-irvad=autre.desktop\n";
+    const QByteArray section = "[Default Applications]\ntext/html=firefox.desktop\n\n[Removed Associations]\n";
+    struct Cas {
+      QList<QPair<QString, QByteArray>> avant;  // under the home: "s/" the system folder, "d/" the user's data
+      bool type, entree;                        // written by the program
+      QByteArray liste;                         // mimeapps.list after it
+    };
+    const QByteArray installee = "[Desktop Entry]\n";
+    const Cas cas[] = {
+        // Type and entry installed for the whole system: only the user's default is added.
+        {{{"s/mime/packages/irvad.xml", "<mime-info/>"}, {"s/applications/irvad.desktop", installee}}, false, false,
+         notreDefaut},
+        // Another owner of *.ivd, compiled into the database or only described by a package file.
+        {{{"s/mime/globs2", "# globs2\n50:application/x-autre:*.ivd\n"}}, false, false, {}},
+        {{{"d/mime/packages/autre.xml",
+           "<mime-info><mime-type type=\"application/x-autre\"><glob pattern=\"*.IVD\"/></mime-type></mime-info>"}},
+         false, false, {}},
+        // The user chose another opener: the list stays as it was. An
+        // installed program's entry in the system folders counts as ours.
+        {{{"c/mimeapps.list", autreChoix}, {"s/applications/irvad.desktop", installee}}, true, false, autreChoix},
+        // Without a default yet, ours joins the existing section.
+        {{{"c/mimeapps.list", section}}, true, true,
+         "[Default Applications]\ntext/html=firefox.desktop\napplication/x-irvad=irvad.desktop\n\n"
+         "[Removed Associations]\n"}};
+    for (int i = 0; i < std::ssize(cas); ++i) {
+      init();
+      for (const auto& [ou, octets] : cas[i].avant)
+        ecrire((ou[0] == 's' ? systeme : ou[0] == 'd' ? donnees : configuration) + ou.mid(1), octets);
+      QCOMPARE(irvad::enregistrerTypeDeFichier("/opt/irvad"), QString());
+      // The case's number in the values compared, to tell which one failed.
+      QCOMPARE(std::make_tuple(i, QFile::exists(mime()), QFile::exists(entree()), lire(mimeapps())),
+               std::make_tuple(i, cas[i].type, cas[i].entree, cas[i].liste));
+    }
   }
 
   void unDossierInterditDonneUnTexteEtRienDAutre() {
