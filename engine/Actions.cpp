@@ -40,11 +40,8 @@ Verdict Jeu::reglerJoueurs(const Tablee& tablee) {
     j.deplacements = sieges[i].deplacements;
     j.tailleMax = sieges[i].tailleMax;
     j.niveau = sieges[i].niveau;
-    if (i < nombre) {
-      const auto [x, y] = sommetDe(static_cast<uint32_t>(i), nombre);
-      j.placerSommet(x, y);
-    }
   }
+  placerSommets();
   // The scores window shows the new names at once; before any game it has
   // nothing to show yet.
   if (partieVue_)
@@ -70,8 +67,18 @@ Verdict Jeu::nouvellePartie(const Tablee& tablee) {
   return nouvellePartie();
 }
 
+// Each seat in play at its vertex, whatever seats the set-up named: a seat
+// left at another's vertex would open on an occupied cell.
+void Jeu::placerSommets() {
+  for (uint32_t i = 0; i < nbJoueurs && i < nbJoueursMax; ++i) {
+    const auto [x, y] = sommetDe(i, nbJoueurs);
+    joueurs[i].placerSommet(x, y);
+  }
+}
+
 Verdict Jeu::nouvellePartie() {
   plateau.viderPlateau();
+  placerSommets();
   for (auto& j : joueurs) j.reinitialiser(j.nom, j.automate, j.deplacements, j.tailleMax);
   joueurCourant = 0;
   tour = 0;

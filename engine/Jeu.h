@@ -261,6 +261,7 @@ class Jeu : private Position {
   void finDePartie();
   void mettreAJourScores();  // classer, then the scores window
   void debuterPartie();      // the opening lines and the first turn of a game or play-off
+  void placerSommets();      // every seat in play at its vertex
 
   // ---- The log, as the messages window holds it since the last point of
   // the history (Historique.cpp).

@@ -1,6 +1,7 @@
 // The turn sequence: rounds and the turn timer, a new game, the ends of a
 // game, the ranking lines and the play-offs. Passes counted within their
 // round are the scenario passes.txt.
+#include <set>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,11 @@ TEST_F(Tours, UneNouvellePartieGardeLesReglagesEtRemetLesStocks) {
   EXPECT_EQ(pos().nbJoueurs, 3u);
   ASSERT_TRUE(jeu.nouvellePartie(t));
   EXPECT_EQ(pos().nbJoueurs, 2u);
+  // Seats the set-up leaves unnamed still open at vertices of their own.
+  ASSERT_TRUE(jeu.nouvellePartie(Tablee{6, {}}));
+  std::set<std::pair<int32_t, int32_t>> sommets;
+  for (int i = 0; i < 6; ++i) sommets.insert({joueurNo(i).sommetX, joueurNo(i).sommetY});
+  EXPECT_EQ(sommets.size(), 6u);
 }
 
 TEST_F(Tours, UnPlateauPleinFinitLaPartieSansLeMessageDesPasses) {
