@@ -1,6 +1,5 @@
 // The computer player: the opening draw, the order and ranking of the plays it
 // finds, the draw among ties, the harvest, the real play or the pass.
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,10 @@ namespace irvad {
 namespace {
 
 using Lignes = std::vector<std::string>;
+using Candidats = std::vector<Candidat>;
+
+// A placement of letter number l on (x, y).
+Candidat pose(int32_t x, int32_t y, int32_t l) { return {x, y, -1, -1, 0, l}; }
 
 class Automate : public test::JeuTest {
  protected:
@@ -17,21 +20,22 @@ class Automate : public test::JeuTest {
   void partieAutomates(uint32_t n, uint32_t tour, uint32_t courant, std::initializer_list<test::Jeton> jetons = {}) {
     partie(n, tour, courant, jetons, std::vector<bool>(6, true));
   }
-  // The draws the game's generator will give after graine(g).
-  static std::vector<uint32_t> tirages(uint32_t g, int n) {
+  // The first draw the game's generator gives after graine(g).
+  static uint32_t tirage(uint32_t g) {
     EcranNul nul;
     Jeu jumeau{nul};
     jumeau.graine(g);
-    std::vector<uint32_t> r;
-    for (int i = 0; i < n; ++i) r.push_back(jumeau.tirer());
-    return r;
+    return jumeau.tirer();
   }
-  // The tokens of the board (the path search's memo aside).
-  std::vector<int32_t> cases() const {
-    std::vector<int32_t> r;
-    for (const auto& rangee : pos().plateau.cases)
-      for (const cellule& c : rangee) r.insert(r.end(), {c.lettre, c.valeur, c.proprietaire});
-    return r;
+  // Plays the turn with the first seed whose draw among the plays of `r` makes
+  // `veut` true; the play drawn.
+  Candidat jouerTirage(const Recherche& r, const std::function<bool(std::size_t)>& veut) {
+    uint32_t graine = 1;
+    while (!veut(tirage(graine) % r.candidats.size())) ++graine;
+    jeu.graine(graine);
+    ecran.oublier();
+    EXPECT_TRUE(jeu.tourAutomate());
+    return r.candidats[tirage(graine) % r.candidats.size()];
   }
 };
 
@@ -57,13 +61,11 @@ TEST_F(Automate, LOuvertureTireUneLettreAbsenteDesSommetsPrecedents) {
   // leaves no opening play: the turn passes and the stock stays whole.
   partieAutomates(2, 0, 1, {{10, 10, 'E', 0, 1}});
   ASSERT_TRUE(jeu.tourAutomate());
-  EXPECT_EQ(joueurNo(1).lettres[0], 26);
-  EXPECT_EQ(en(10, 10).proprietaire, 1);
+  EXPECT_EQ(std::pair(joueurNo(1).lettres[0], en(10, 10).proprietaire), std::pair(26, 1));
   partieAutomates(2, 0, 0);
   stock(0, {{'Q', 1}, {'Z', 1}});
   ASSERT_TRUE(jeu.tourAutomate());
-  EXPECT_EQ(joueurNo(0).lettres[0], 2);
-  EXPECT_EQ(en(0, 0).proprietaire, 0);
+  EXPECT_EQ(std::pair(joueurNo(0).lettres[0], en(0, 0).proprietaire), std::pair(2, 0));
 }
 
 TEST_F(Automate, LesEgalitesSuiventLOrdreDeRechercheEtLeTirageChoisitRModuloN) {
@@ -75,85 +77,73 @@ TEST_F(Automate, LesEgalitesSuiventLOrdreDeRechercheEtLeTirageChoisitRModuloN) {
   }
   mots(liste);
   partieAutomates(2, 1, 0, {{2, 2, 'E', 1, 1}, {8, 8, 'E', 1, 1}});
-  const auto avant = cases();
   const Recherche r = jeu.rechercher(false);
-  EXPECT_EQ(cases(), avant);
   ASSERT_EQ(r.candidats.size(), 312u);
   EXPECT_EQ(r.dernierPlacement, 311);
   EXPECT_EQ(r.meilleure, (Cle{2, 0, 0}));  // no weight sum in round 1
   // Row by row, then letter by letter: (1,1) A..Z, (1,2) A..Z, (2,1) ...
-  EXPECT_EQ(r.candidats[0], (Candidat{1, 1, -1, -1, 0, 1}));
-  EXPECT_EQ(r.candidats[25], (Candidat{1, 1, -1, -1, 0, 26}));
-  EXPECT_EQ(r.candidats[26], (Candidat{1, 2, -1, -1, 0, 1}));
-  EXPECT_EQ(r.candidats[311], (Candidat{9, 9, -1, -1, 0, 26}));
-  EXPECT_EQ(jeu.rechercher(true).candidats, r.candidats);
+  EXPECT_EQ((Candidats{r.candidats[0], r.candidats[25], r.candidats[26], r.candidats[311]}),
+            (Candidats{pose(1, 1, 1), pose(1, 1, 26), pose(1, 2, 1), pose(9, 9, 26)}));
   // Only the placement phase ran, its bar full at the end.
   const auto statuts = ecran.appelsDe("texteStatut(");
-  ASSERT_EQ(statuts.size(), 2u * 91u);
+  ASSERT_EQ(statuts.size(), 91u);
   std::string points;
   for (int i = 0; i < 90; ++i) points += "\xC2\xB7";
   EXPECT_EQ(statuts.front(), "texteStatut(Recherche d'un placement (lettre+case) |" + points + ")");
   EXPECT_EQ(statuts[90], "texteStatut(Recherche d'un placement (lettre+case) " + std::string(91, '|') + ")");
 
   // The real play: entry r mod 312, well past the first 225.
-  uint32_t graine = 1;
-  while (tirages(graine, 1)[0] % 312 < 226) ++graine;
-  const Candidat choisi = r.candidats[tirages(graine, 1)[0] % 312];
-  jeu.graine(graine);
-  ecran.oublier();
-  ASSERT_TRUE(jeu.tourAutomate());
+  const Candidat choisi = jouerTirage(r, [](std::size_t i) { return i >= 226; });
   const cellule& c = en(choisi.x, choisi.y);
-  EXPECT_EQ(c.lettre, choisi.lettre + 64);
-  EXPECT_EQ(c.proprietaire, 1);
-  EXPECT_EQ(c.valeur, 1);
-  EXPECT_EQ(joueurNo(0).score, 2);
-  EXPECT_EQ(joueurNo(0).lettres[choisi.lettre], 0);
+  EXPECT_EQ(std::tuple(c.lettre, c.proprietaire, c.valeur), std::tuple(choisi.lettre + 64, 1, 1));
+  EXPECT_EQ(std::tuple(joueurNo(0).score, joueurNo(0).lettres[choisi.lettre], pos().plateau.casesLibres),
+            std::tuple(2, 0, 91 - 3));
   EXPECT_EQ(ecran.messages.at(0), "Pose " + std::string(1, static_cast<char>(choisi.lettre + 64)) + " (" +
                                       std::to_string(choisi.x) + "," + std::to_string(choisi.y) + ")");
-  EXPECT_EQ(pos().plateau.casesLibres, 91 - 3);
 }
 
 // Player 1 holds one B; its ripe B at (3,3) can reach three cells next to the
 // opponent's A at (5,5); its ripe E at (0,0) forms nothing.
-class AutomateDeplacements : public Automate {
- protected:
-  void SetUp() override {
-    mots({"AB"});
+TEST_F(Automate, UnPlacementEtDesDeplacementsAEgaliteGardentLesPlacementsDAbordEtLaSourceNEstPasRecoltee) {
+  mots({"AB"});
+  auto preparer = [&] {
     partieAutomates(2, 2, 0, {{5, 5, 'A', 5, 2}, {3, 3, 'B', 2, 1}, {0, 0, 'E', 5, 1}});
     stock(0, {{'B', 1}});
     ecran.oublier();
-  }
-  // Plays the turn with a seed that makes the computer choose a move or not.
-  Candidat jouer(bool deplacement) {
-    const Recherche r = jeu.rechercher(false);
-    const auto n = static_cast<uint32_t>(r.candidats.size());
-    uint32_t graine = 1;
-    while (r.estDeplacement(tirages(graine, 1)[0] % n) != deplacement) ++graine;
-    jeu.graine(graine);
-    ecran.oublier();
-    EXPECT_TRUE(jeu.tourAutomate());
-    return r.candidats[tirages(graine, 1)[0] % n];
-  }
-};
-
-TEST_F(AutomateDeplacements, UnPlacementEtDesDeplacementsAEgaliteGardentLesPlacementsDAbord) {
-  const auto avant = cases();
+  };
+  preparer();
   const Recherche r = jeu.rechercher(false);
-  EXPECT_EQ(cases(), avant);
   EXPECT_EQ(r.meilleure, (Cle{2, 7, 1}));  // A and B: 5 + 2 in weights, one point taken
   ASSERT_GE(r.candidats.size(), 2u);
   EXPECT_EQ(r.dernierPlacement, 0);
-  EXPECT_EQ(r.candidats[0], (Candidat{4, 4, -1, -1, 0, 2}));
+  EXPECT_EQ(r.candidats[0], pose(4, 4, 2));
   EXPECT_EQ(r.candidats[1], (Candidat{4, 4, 3, 3, 1, 2}));
   for (std::size_t i = 1; i < r.candidats.size(); ++i) {
-    EXPECT_TRUE(r.estDeplacement(i));
-    EXPECT_EQ(std::pair(r.candidats[i].xs, r.candidats[i].ys), (std::pair{3, 3}));
-    EXPECT_GE(r.candidats[i].d, 1);
-    EXPECT_LE(r.candidats[i].d, 2);
+    const Candidat& c = r.candidats[i];
+    EXPECT_TRUE(c.xs == 3 && c.ys == 3 && c.d >= 1 && c.d <= 2) << i;
   }
   EXPECT_EQ(ecran.appelsDe("texteStatut(Recherche d'un déplacement").size(), 91u);
 
+  // The E is harvested, the moving B is not, though ripe too.
+  const Candidat choisi = jouerTirage(r, [&](std::size_t i) { return r.estDeplacement(i); });
+  ASSERT_GE(ecran.messages.size(), 3u);
+  EXPECT_EQ(Lignes(ecran.messages.begin(), ecran.messages.begin() + 3),
+            (Lignes{"Gain E (0,0)", "Dépl.B (3,3)",
+                    "     ->(" + std::to_string(choisi.x) + "," + std::to_string(choisi.y) + ")"}));
+  // The path paid, one unit for the word; its stock B not used; the A lost a point.
+  EXPECT_EQ(std::tuple(en(0, 0).valeur, en(3, 3).proprietaire, en(choisi.x, choisi.y).valeur,
+                       joueurNo(0).lettres['B' - 64], en(5, 5).valeur),
+            std::tuple(0, 0, 2 - choisi.d + 1, 1, 4));
+
+  preparer();
+  const Candidat posee = jouerTirage(r, [&](std::size_t i) { return !r.estDeplacement(i); });
+  EXPECT_EQ(Lignes(ecran.messages.begin(), ecran.messages.begin() + 3),
+            (Lignes{"Gain E (0,0)", "Gain B (3,3)",
+                    "Pose B (" + std::to_string(posee.x) + "," + std::to_string(posee.y) + ")"}));
+  EXPECT_EQ(joueurNo(0).lettres['B' - 64], 1);  // one harvested, one played
+
   // Without the flag, or in round 1, no move is tried.
+  preparer();
   Tablee t = jeu.tablee();
   t.sieges[0].deplacements = false;
   ASSERT_TRUE(jeu.reglerJoueurs(t));
@@ -166,27 +156,6 @@ TEST_F(AutomateDeplacements, UnPlacementEtDesDeplacementsAEgaliteGardentLesPlace
   EXPECT_EQ(r1.meilleure, (Cle{2, 0, 1}));
 }
 
-TEST_F(AutomateDeplacements, LeJetonDeplaceNEstPasRecolteMaisLesAutresJetonsMursLeSont) {
-  const Candidat choisi = jouer(true);
-  // The E is harvested, the moving B is not, though ripe too.
-  ASSERT_GE(ecran.messages.size(), 3u);
-  EXPECT_EQ(Lignes(ecran.messages.begin(), ecran.messages.begin() + 3),
-            (Lignes{"Gain E (0,0)", "Dépl.B (3,3)",
-                    "     ->(" + std::to_string(choisi.x) + "," + std::to_string(choisi.y) + ")"}));
-  EXPECT_EQ(en(0, 0).valeur, 0);
-  EXPECT_EQ(en(3, 3).proprietaire, 0);
-  EXPECT_EQ(en(choisi.x, choisi.y).valeur, 2 - choisi.d + 1);  // the path paid, one unit for the word
-  EXPECT_EQ(joueurNo(0).lettres['B' - 64], 1);                   // its stock B was not used
-  EXPECT_EQ(en(5, 5).valeur, 4);
-
-  SetUp();
-  const Candidat pose = jouer(false);
-  EXPECT_EQ(Lignes(ecran.messages.begin(), ecran.messages.begin() + 3),
-            (Lignes{"Gain E (0,0)", "Gain B (3,3)",
-                    "Pose B (" + std::to_string(pose.x) + "," + std::to_string(pose.y) + ")"}));
-  EXPECT_EQ(joueurNo(0).lettres['B' - 64], 1);  // one harvested, one played
-}
-
 TEST_F(Automate, SansMotLAutomatePasseMaisRecolteEtNeTirePas) {
   mots({"AB"});
   partieAutomates(3, 4, 1, {{5, 5, 'E', 6, 2}, {7, 7, 'O', 2, 2}});
@@ -195,13 +164,11 @@ TEST_F(Automate, SansMotLAutomatePasseMaisRecolteEtNeTirePas) {
   ecran.oublier();
   jeu.graine(77);
   ASSERT_TRUE(jeu.tourAutomate());
-  EXPECT_EQ(pos().plateau.nbPasses, 2);
   EXPECT_EQ(ecran.messages.at(0), "Gain E (5,5)");
-  EXPECT_EQ(en(5, 5).valeur, 1);
-  EXPECT_EQ(joueurNo(1).lettres[0], 3);
-  EXPECT_EQ(pos().plateau.casesLibres, 89);
+  EXPECT_EQ(std::tuple(pos().plateau.nbPasses, en(5, 5).valeur, joueurNo(1).lettres[0], pos().plateau.casesLibres),
+            std::tuple(2, 1, 3, 89));
   // No draw was made: the next number is the generator's first.
-  EXPECT_EQ(jeu.tirer(), tirages(77, 1)[0]);
+  EXPECT_EQ(jeu.tirer(), tirage(77));
 }
 
 TEST_F(Automate, LesPointsPassentAvantLesPoidsEtLesPoidsAvantLesPointsPris) {
@@ -214,13 +181,13 @@ TEST_F(Automate, LesPointsPassentAvantLesPoidsEtLesPoidsAvantLesPointsPris) {
   // B at (5,6) that takes a point from the O (2 + 4): the six cells around the A tie.
   Recherche r = jeu.rechercher(false);
   EXPECT_EQ(r.meilleure, (Cle{2, 7, 0}));
-  EXPECT_EQ(r.candidats, (std::vector<Candidat>{{2, 2, -1, -1, 0, 2}, {2, 3, -1, -1, 0, 2}, {3, 2, -1, -1, 0, 2},
-                                                 {3, 4, -1, -1, 0, 2}, {4, 3, -1, -1, 0, 2}, {4, 4, -1, -1, 0, 2}}));
+  EXPECT_EQ(r.candidats,
+            (Candidats{pose(2, 2, 2), pose(2, 3, 2), pose(3, 2, 2), pose(3, 4, 2), pose(4, 3, 2), pose(4, 4, 2)}));
   // Two words beat one, whatever the weights.
   changer([](Position& p) { p.poserJeton(5, 4, 'U', 1, 2); });
   r = jeu.rechercher(false);
   EXPECT_EQ(r.meilleure, (Cle{4, 13, 1}));
-  EXPECT_EQ(r.candidats, (std::vector<Candidat>{{4, 3, -1, -1, 0, 2}, {4, 4, -1, -1, 0, 2}}));
+  EXPECT_EQ(r.candidats, (Candidats{pose(4, 3, 2), pose(4, 4, 2)}));
 }
 
 }  // namespace

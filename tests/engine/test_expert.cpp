@@ -7,16 +7,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Controles.h"
-#include "EcranEnregistreur.h"
 #include "JeuTest.h"
-#include "Jeu.h"
 
 namespace irvad {
 namespace {
@@ -92,12 +88,6 @@ class ExpertParties : public ::testing::Test {
     return reste ? "passe" : "";
   }
 
-  // Whether player p has strictly the highest score.
-  static bool enTete(const Position& q, uint32_t p) {
-    for (uint32_t i = 0; i < q.nbJoueurs; ++i)
-      if (i != p && q.joueurs[i].score >= q.joueurs[p].score) return false;
-    return true;
-  }
 };
 
 TEST_F(ExpertParties, ChaqueTourEstUnCoupPermisEtUneGraineDonneUnePartie) {
@@ -111,11 +101,10 @@ TEST_F(ExpertParties, ChaqueTourEstUnCoupPermisEtUneGraineDonneUnePartie) {
        {true, true, false, true, true, true},
        8},
   };
-  test::EcranEnregistreur nulle;
-  Jeu twin{nulle};
+  EcranNul nul;
+  Jeu twin{nul};
   ASSERT_EQ(twin.chargerDico(IRVAD_LISTE), Dico::Resultat::Ok);
   twin.horloge = [] { return int64_t{1'700'000'000}; };
-  nulle.enregistrerAppels = false;
 
   std::size_t tours = 0, deplacements = 0, passesGagnantes = 0;
   for (const Table& t : tables) {
@@ -152,7 +141,9 @@ TEST_F(ExpertParties, ChaqueTourEstUnCoupPermisEtUneGraineDonneUnePartie) {
     }
     EXPECT_FALSE(jeu.position().enCours);
     if (passeGagnante) {
-      EXPECT_TRUE(enTete(jeu.position(), *passeGagnante));
+      const Position& q = jeu.position();
+      for (uint32_t i = 0; i < q.nbJoueurs; ++i)
+        EXPECT_TRUE(i == *passeGagnante || q.joueurs[i].score < q.joueurs[*passeGagnante].score) << i;
       ++passesGagnantes;
     }
     EXPECT_EQ(ecran.messages, ecranBis.messages);
@@ -175,18 +166,13 @@ TEST_F(NiveauDuSiege, ReglageDuSiegeHorsDeLaPartieEnregistree) {
   t.sieges[1].niveau = Niveau::Expert;
   ASSERT_TRUE(jeu.reglerJoueurs(t));
   EXPECT_EQ(joueurNo(1).niveau, Niveau::Expert);
-  EXPECT_EQ(jeu.tablee().sieges[1].niveau, Niveau::Expert);
 
   const std::string dossier = test::dossierTemporaire();
-  auto octets = [](const std::string& f) {
-    std::ifstream in(f, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  };
   ASSERT_TRUE(jeu.enregistrerPartie(dossier + "expert.ivd"));
   t.sieges[1].niveau = Niveau::Standard;
   ASSERT_TRUE(jeu.reglerJoueurs(t));
   ASSERT_TRUE(jeu.enregistrerPartie(dossier + "standard.ivd"));
-  EXPECT_EQ(octets(dossier + "expert.ivd"), octets(dossier + "standard.ivd"));
+  EXPECT_EQ(test::lire(dossier + "expert.ivd"), test::lire(dossier + "standard.ivd"));
 
   // A load keeps the seat's level.
   t.sieges[1].niveau = Niveau::Expert;
@@ -200,8 +186,27 @@ TEST_F(NiveauDuSiege, ReglageDuSiegeHorsDeLaPartieEnregistree) {
   t.sieges[1].niveau = Niveau::Standard;
   ASSERT_TRUE(jeu.reglerJoueurs(t));
   ASSERT_TRUE(jeu.annuler(Retour::Action));
-  EXPECT_EQ(pos().joueurCourant, 0u);
-  EXPECT_EQ(joueurNo(1).niveau, Niveau::Standard);
+  EXPECT_EQ(std::pair(pos().joueurCourant, joueurNo(1).niveau), std::pair(0u, Niveau::Standard));
+}
+
+// Player 1 has passed: a pass of the Expert ends the game. It passes when that
+// leaves it ahead, and plays its word (LE) when it is behind.
+TEST_F(NiveauDuSiege, LExpertNeFinitLaPartieEnPassantQueDevant) {
+  mots({"LE", "EL"});
+  for (const bool devant : {true, false}) {
+    SCOPED_TRACE(devant ? "devant" : "derriere");
+    partie(2, 3, 1, {{0, 0, 'A', 1, 1}, {5, 5, 'E', 1, 2}}, {false, true});
+    Tablee t = jeu.tablee();
+    t.sieges[1].niveau = Niveau::Expert;
+    ASSERT_TRUE(jeu.reglerJoueurs(t));
+    changer([devant](Position& p) {
+      p.plateau.nbPasses = 1;
+      p.joueurs[devant ? 1 : 0].score = 10;
+    });
+    ASSERT_TRUE(jeu.tourAutomate());
+    EXPECT_EQ(pos().enCours, !devant);
+    EXPECT_EQ(joueurNo(1).score, devant ? 10 : 2);
+  }
 }
 
 }  // namespace

@@ -72,35 +72,48 @@ TEST(Fichiers, UnRemplacementPasseParLesLiensEtGardeModeEtProprietaire) {
   EXPECT_EQ(lire(long_), "long");
 }
 
-TEST(Fichiers, UneCibleEnLectureSeuleOuQuiNEstPasUnFichierEstRefuseeTelleQuelle) {
+TEST(Fichiers, UneCibleRefuseeOuUneEcritureQuiEchoueGardeLAncienFichierEtNeLaisseRien) {
   const std::string d = test::dossierTemporaire();
-  // Read-only for everyone: refused, the superuser included.
   ecrire(d + "protege", "garde");
-  ::chmod((d + "protege").c_str(), 0444);
-  EXPECT_EQ(fichiers::remplacer(d + "protege", "perdu"), Ecriture::lectureSeule);
-  EXPECT_EQ(lire(d + "protege"), "garde");
-
+  ::chmod((d + "protege").c_str(), 0444);  // read-only for everyone, the superuser included
   fs::create_directory(d + "dossier");
-  EXPECT_EQ(fichiers::remplacer(d + "dossier", "x"), Ecriture::pasUnFichier);
   ASSERT_EQ(::mkfifo((d + "tube").c_str(), 0600), 0);
+  const fichiers::Ecrivain moitie = [](int fd, std::string_view o) {
+    (void)!::write(fd, o.data(), o.size() / 2);
+    return false;
+  };
+  EXPECT_EQ(fichiers::remplacer(d + "protege", "perdu"), Ecriture::lectureSeule);
+  EXPECT_EQ(fichiers::remplacer(d + "dossier", "x"), Ecriture::pasUnFichier);
   EXPECT_EQ(fichiers::remplacer(d + "tube", "x"), Ecriture::pasUnFichier);
   EXPECT_EQ(fichiers::remplacer(d + "absent/x", "x"), Ecriture::temporaire);
   EXPECT_EQ(fichiers::remplacer("", "x"), Ecriture::temporaire);
+  ::chmod((d + "protege").c_str(), 0644);
+  EXPECT_EQ(fichiers::remplacer(d + "protege", "perdu", moitie), Ecriture::ecriture);
+  // Beyond the size limit of the process (ulimit -f), the write fails as on a
+  // full disk instead of the signal killing the program.
+  const int statut = test::dansUnEnfant([&] {
+    std::signal(SIGXFSZ, SIG_DFL);
+    rlimit r{1000, RLIM_INFINITY};
+    if (::setrlimit(RLIMIT_FSIZE, &r) != 0) return 3;
+    return static_cast<int>(fichiers::remplacer(d + "protege", std::string(5000, 'x')));
+  });
+  EXPECT_EQ(statut, static_cast<int>(Ecriture::ecriture));
+  EXPECT_EQ(lire(d + "protege"), "garde");
   EXPECT_EQ(noms(d), (std::set<std::string>{"dossier", "protege", "tube"}));
 
   // A user who may write the file but not its folder: no temporary file can
   // be made, and the file stays whole. A file of someone else is read-only.
+  // The superuser acts as "nobody", to whom the folder is not writable; any
+  // other user makes it read-only for himself.
   const std::string programme = d + "programme/";
   fs::create_directory(programme);
   ecrire(programme + "Irvad.ini", "[Automate]\r\n");
   ::chmod((programme + "Irvad.ini").c_str(), 0666);
   ecrire(programme + "autre", "autre");
   ::chmod((programme + "autre").c_str(), 0644);
-  // The superuser acts as "nobody", to whom the folder is not writable; any
-  // other user makes it read-only for himself.
   const bool root = ::geteuid() == 0;
   if (!root) ::chmod(programme.c_str(), 0555);
-  const int statut = test::dansUnEnfant(
+  const int enfant = test::dansUnEnfant(
       [&] {
         if (fichiers::remplacer(programme + "Irvad.ini", "x") != Ecriture::temporaire) return 1;
         if (root && fichiers::remplacer(programme + "autre", "x") != Ecriture::lectureSeule) return 2;
@@ -108,32 +121,9 @@ TEST(Fichiers, UneCibleEnLectureSeuleOuQuiNEstPasUnFichierEstRefuseeTelleQuelle)
       },
       true);
   ::chmod(programme.c_str(), 0755);
-  EXPECT_EQ(statut, 0);
+  EXPECT_EQ(enfant, 0);
   EXPECT_EQ(lire(programme + "Irvad.ini"), "[Automate]\r\n");
   EXPECT_EQ(lire(programme + "autre"), "autre");
-}
-
-TEST(Fichiers, UneEcritureQuiEchoueLaisseLAncienFichierEtAucunTemporaire) {
-  const std::string d = test::dossierTemporaire();
-  ecrire(d + "partie.ivd", "ancien");
-  const fichiers::Ecrivain moitie = [](int fd, std::string_view o) {
-    (void)!::write(fd, o.data(), o.size() / 2);
-    return false;
-  };
-  EXPECT_EQ(fichiers::remplacer(d + "partie.ivd", "nouveau contenu", moitie), Ecriture::ecriture);
-  EXPECT_EQ(lire(d + "partie.ivd"), "ancien");
-
-  // Beyond the size limit of the process (ulimit -f), the write fails as on a
-  // full disk instead of the signal killing the program.
-  const int statut = test::dansUnEnfant([&] {
-    std::signal(SIGXFSZ, SIG_DFL);
-    rlimit r{1000, RLIM_INFINITY};
-    if (::setrlimit(RLIMIT_FSIZE, &r) != 0) return 3;
-    return static_cast<int>(fichiers::remplacer(d + "partie.ivd", std::string(5000, 'x')));
-  });
-  EXPECT_EQ(statut, static_cast<int>(Ecriture::ecriture));
-  EXPECT_EQ(lire(d + "partie.ivd"), "ancien");
-  EXPECT_EQ(noms(d), std::set<std::string>{"partie.ivd"});
 }
 
 TEST(Fichiers, LesTemporairesDUnProgrammeTueSontRetiresPasCeuxDUnEcrivainVivant) {

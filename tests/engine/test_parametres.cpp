@@ -18,6 +18,13 @@ namespace {
 using test::ecrire, test::lire;
 const std::string refus = "Impossible d'\xE9" "crire dans ";
 
+const std::string parDefaut = "[Automate]\r\nPause=3\r\nTailleMax=5\r\nInterruption=O\r\nDeplacements=O\r\n";
+
+// The four settings of the section Automate, as read.
+std::tuple<int32_t, int32_t, bool, bool> valeurs(const Parametres& p) {
+  return {p.pause, p.tailleMaxParDefaut, p.interruption, p.deplacementsParDefaut};
+}
+
 class ParametresFichier : public ::testing::Test {
  protected:
   std::string dossier = test::dossierTemporaire();
@@ -27,18 +34,14 @@ class ParametresFichier : public ::testing::Test {
 
 TEST_F(ParametresFichier, SansFichierLesValeursParDefautEtLeFichierNaitALaPremiereEcriture) {
   Parametres p(ini, utilisateur);
-  EXPECT_EQ(p.chemin(), ini);
-  EXPECT_EQ(p.intervalleMs(), 3000);
-  EXPECT_TRUE(p.enregistrerMessages());
+  EXPECT_EQ(std::tuple(p.chemin(), p.intervalleMs(), p.enregistrerMessages()), std::tuple(ini, 3000, true));
   EXPECT_FALSE(std::filesystem::exists(ini));
 
   ASSERT_EQ(p.enregistrer(), "");
   EXPECT_TRUE(p.fichierAJour());
-  EXPECT_EQ(lire(ini), "[Automate]\r\nPause=3\r\nTailleMax=5\r\nInterruption=O\r\nDeplacements=O\r\n");
+  EXPECT_EQ(lire(ini), parDefaut);
   ASSERT_EQ(p.ecrireEnregistrerMessages(false), "");
-  EXPECT_EQ(lire(ini),
-            "[Automate]\r\nPause=3\r\nTailleMax=5\r\nInterruption=O\r\nDeplacements=O\r\n"
-            "[Partie]\r\nEnregistrerMessages=N\r\n");
+  EXPECT_EQ(lire(ini), parDefaut + "[Partie]\r\nEnregistrerMessages=N\r\n");
   EXPECT_FALSE(std::filesystem::exists(utilisateur));
 
   // New values replace the old lines in place, and a new reader sees them.
@@ -50,9 +53,8 @@ TEST_F(ParametresFichier, SansFichierLesValeursParDefautEtLeFichierNaitALaPremie
             "[Automate]\r\nPause=0\r\nTailleMax=9\r\nInterruption=N\r\nDeplacements=O\r\n"
             "[Partie]\r\nEnregistrerMessages=N\r\n");
   Parametres relu(ini, utilisateur);
-  EXPECT_EQ(std::tuple(relu.pause, relu.intervalleMs(), relu.tailleMaxParDefaut, relu.interruption,
-                       relu.deplacementsParDefaut, relu.enregistrerMessages()),
-            std::tuple(0, 1, 9, false, true, false));
+  EXPECT_EQ(valeurs(relu), std::tuple(0, 9, false, true));
+  EXPECT_EQ(std::pair(relu.intervalleMs(), relu.enregistrerMessages()), std::pair(1, false));
 }
 
 TEST_F(ParametresFichier, SeulUnOMajusculeEstVraiEtLesNombresSontRamenesDansLeurPlage) {
@@ -73,9 +75,7 @@ TEST_F(ParametresFichier, SeulUnOMajusculeEstVraiEtLesNombresSontRamenesDansLeur
   };
   for (const Cas& c : cas) {
     ecrire(ini, c.texte);
-    Parametres p(ini, utilisateur);
-    EXPECT_EQ(std::tuple(p.pause, p.tailleMaxParDefaut, p.interruption, p.deplacementsParDefaut),
-              std::tuple(c.pause, c.taille, c.interruption, c.deplacements))
+    EXPECT_EQ(valeurs(Parametres(ini, utilisateur)), std::tuple(c.pause, c.taille, c.interruption, c.deplacements))
         << c.texte;
   }
   ecrire(ini, "[Partie]\r\nEnregistrerMessages=o\r\n");
@@ -101,7 +101,7 @@ TEST_F(ParametresFichier, UneEcritureGardeToutLeResteDuFichierOctetPourOctet) {
   EXPECT_EQ(lire(ini), "[Partie]\r\nEnregistrerMessages=N\r\n");
 }
 
-TEST_F(ParametresFichier, UnDossierDuProgrammeInterditMeneAuFichierDeLUtilisateurPuisAUneErreur) {
+TEST_F(ParametresFichier, UnDossierDuProgrammeInterditMeneAuFichierDeLUtilisateurPuisAUneErreurQuiGardeLeFichier) {
   // The program's "folder" is a plain file: nothing can be created in it.
   ecrire(dossier + "programme", "x");
   const std::string interdit = dossier + "programme/Irvad.ini";
@@ -112,17 +112,36 @@ TEST_F(ParametresFichier, UnDossierDuProgrammeInterditMeneAuFichierDeLUtilisateu
   EXPECT_EQ(lire(utilisateur), "[Automate]\r\nPause=3\r\nTailleMax=8\r\nInterruption=O\r\nDeplacements=O\r\n");
   EXPECT_EQ(Parametres(interdit, utilisateur).tailleMaxParDefaut, 8);
 
-  // Neither can be written: the user's path is reported, the values stay in use.
+  // Neither can be written: the user's path is reported, the values stay in
+  // use; without a user's folder at all, the program's path is the one reported.
   const std::string interdit2 = dossier + "programme/config/Irvad/Irvad.ini";
   Parametres q(interdit, interdit2);
   q.pause = 1;
-  q.interruption = false;
   EXPECT_EQ(q.enregistrer(), refus + interdit2);
   EXPECT_EQ(q.ecrireEnregistrerMessages(false), refus + interdit2);
-  EXPECT_TRUE(q.pause == 1 && !q.interruption && !q.fichierAJour());
+  EXPECT_TRUE(q.pause == 1 && !q.fichierAJour());
   EXPECT_EQ(lire(dossier + "programme"), "x");
-  // Without a user's folder at all, the program's path is the one reported.
   EXPECT_EQ(Parametres(interdit, "").enregistrer(), refus + interdit);
+
+  // A full disk: the file stays whole with nothing beside it, the new values
+  // stay in use, and reach the file once there is room again.
+  const std::string ancien = "[Automate]\r\nPause=2\r\nTailleMax=7\r\n[Partie]\r\nEnregistrerMessages=N\r\n";
+  ecrire(ini, ancien);
+  Parametres r(ini, "");
+  r.pause = 0;
+  r.tailleMaxParDefaut = 9;
+  {
+    test::DisquePlein plein(16);
+    ASSERT_TRUE(plein.ok());
+    EXPECT_EQ(r.enregistrer(), refus + ini);
+    EXPECT_EQ(r.ecrireEnregistrerMessages(true), refus + ini);
+  }
+  EXPECT_FALSE(r.fichierAJour());
+  EXPECT_EQ(lire(ini), ancien);
+  EXPECT_EQ(test::noms(dossier), (std::set<std::string>{"Irvad.ini", "config", "programme"}));
+  EXPECT_EQ(std::pair(r.intervalleMs(), r.enregistrerMessages()), std::pair(1, false));
+  EXPECT_EQ(r.enregistrer(), "");
+  EXPECT_EQ(Parametres(ini, "").tailleMaxParDefaut, 9);
 }
 
 TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesVontChezLUtilisateur) {
@@ -132,15 +151,14 @@ TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesV
   ecrire(ini, ancien);
   std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   Parametres p(ini, utilisateur);
-  EXPECT_EQ(p.chemin(), utilisateur);
-  EXPECT_EQ(p.pause, 2);
+  EXPECT_EQ(std::pair(p.chemin(), p.pause), std::pair(utilisateur, 2));
   p.interruption = false;
   ASSERT_EQ(p.enregistrer(), "");
   EXPECT_EQ(lire(ini), ancien);
+  // Read again: the user's values; a key the user's file lacks still from the program's.
   Parametres relu(ini, utilisateur);
-  EXPECT_FALSE(relu.interruption);
-  EXPECT_EQ(relu.tailleMaxParDefaut, 7);
-  EXPECT_FALSE(relu.enregistrerMessages());  // still read from the program's file
+  EXPECT_EQ(valeurs(relu), std::tuple(2, 7, false, true));
+  EXPECT_FALSE(relu.enregistrerMessages());
 
   // A writable file in a folder that takes no new file: the superuser acts
   // as "nobody", any other user makes the folder read-only for himself.
@@ -166,52 +184,21 @@ TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesV
   EXPECT_EQ(lire(programme + "Irvad.ini"), ancien);
 }
 
-TEST_F(ParametresFichier, UnDisquePleinGardeLeFichierEntierEtLesReglagesEnUsage) {
-  const std::string ancien = "[Automate]\r\nPause=2\r\nTailleMax=7\r\n[Partie]\r\nEnregistrerMessages=N\r\n";
-  ecrire(ini, ancien);
-  Parametres p(ini, "");
-  p.pause = 0;
-  p.tailleMaxParDefaut = 9;
-  {
-    test::DisquePlein plein(16);
-    ASSERT_TRUE(plein.ok());
-    EXPECT_EQ(p.enregistrer(), refus + ini);
-    EXPECT_EQ(p.ecrireEnregistrerMessages(true), refus + ini);
-  }
-  EXPECT_FALSE(p.fichierAJour());
-  // The file is whole, nothing was left beside it, the new values are in use.
-  EXPECT_EQ(lire(ini), ancien);
-  EXPECT_EQ(test::noms(dossier).size(), 1u);
-  EXPECT_EQ(p.intervalleMs(), 1);
-  EXPECT_FALSE(p.enregistrerMessages());
-  // With room again they reach the file.
-  EXPECT_EQ(p.enregistrer(), "");
-  EXPECT_EQ(Parametres(ini, "").tailleMaxParDefaut, 9);
-}
-
 TEST(ParametresEmplacement, LeFichierDeLUtilisateurSuitXdgConfigHomeOuHome) {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  const std::string ancienXdg = xdg ? xdg : "";
-  const char* maison = std::getenv("HOME");
-  const std::string ancienneMaison = maison ? maison : "";
-
-  ::setenv("XDG_CONFIG_HOME", "/tmp/cfg/", 1);
-  EXPECT_EQ(Parametres::cheminUtilisateur(), "/tmp/cfg/Irvad/Irvad.ini");
-  ::setenv("HOME", "/home/joueur", 1);
-  ::setenv("XDG_CONFIG_HOME", "relatif", 1);  // not absolute: ignored
-  EXPECT_EQ(Parametres::cheminUtilisateur(), "/home/joueur/.config/Irvad/Irvad.ini");
-  ::unsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(Parametres::cheminUtilisateur(), "/home/joueur/.config/Irvad/Irvad.ini");
-
-  if (xdg) ::setenv("XDG_CONFIG_HOME", ancienXdg.c_str(), 1);
-  if (maison) ::setenv("HOME", ancienneMaison.c_str(), 1);
-  else ::unsetenv("HOME");
-
-  const std::string programme = Parametres::cheminProgramme();
-  ASSERT_FALSE(programme.empty());
-  EXPECT_EQ(std::filesystem::path(programme).filename(), "Irvad.ini");
-  EXPECT_EQ(std::filesystem::path(programme).parent_path(),
-            std::filesystem::canonical("/proc/self/exe").parent_path());
+  // Each case runs in a child, whose environment the test may change freely.
+  EXPECT_EQ(test::dansUnEnfant([] {
+              ::setenv("XDG_CONFIG_HOME", "/tmp/cfg/", 1);
+              if (Parametres::cheminUtilisateur() != "/tmp/cfg/Irvad/Irvad.ini") return 1;
+              ::setenv("HOME", "/home/joueur", 1);
+              ::setenv("XDG_CONFIG_HOME", "relatif", 1);  // not absolute: ignored
+              if (Parametres::cheminUtilisateur() != "/home/joueur/.config/Irvad/Irvad.ini") return 2;
+              ::unsetenv("XDG_CONFIG_HOME");
+              return Parametres::cheminUtilisateur() == "/home/joueur/.config/Irvad/Irvad.ini" ? 0 : 3;
+            }),
+            0);
+  const std::filesystem::path programme = Parametres::cheminProgramme();
+  EXPECT_EQ(programme.filename(), "Irvad.ini");
+  EXPECT_EQ(programme.parent_path(), std::filesystem::canonical("/proc/self/exe").parent_path());
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Placements through the engine's actions: where a letter may go, the words a
 // play forms along the three axes, their scoring and log lines, harvesting,
 // and refusals that leave the game as it was. The refusals of the opening
-// round are the scenario ouverture.txt; a capture in the same play, prise.txt.
+// round are the scenario ouverture.txt; a capture in the same play, prise.txt;
+// a spent token taken and a plain harvest, colonne.txt.
 #include <string>
 #include <vector>
 
@@ -48,49 +49,69 @@ TEST_F(Regles, LExempleABCDonneTroisPointsEtPrendUnPoint) {
                     "dessinerCellule(5,5,C0C0C0)", "dessinerCellule(3,5,000000)", "dessinerCellule(4,5,000000)",
                     "dessinerCellule(5,5,000000)"}));
   EXPECT_EQ(ecran.appelsDe("coupCompte").size(), 1u);
-  EXPECT_EQ(en(3, 5).valeur, 3);
-  EXPECT_EQ(en(4, 5).valeur, 0);
-  EXPECT_EQ(en(4, 5).proprietaire, 2);
-  EXPECT_EQ(en(5, 5).valeur, 1);
-  EXPECT_EQ(en(5, 5).proprietaire, 1);
-  EXPECT_EQ(joueurNo(0).score, 3);
-  EXPECT_EQ(joueurNo(0).lettres['C' - 64], 0);
-  EXPECT_EQ(joueurNo(0).lettres[0], 25);
-  EXPECT_EQ(pos().plateau.casesLibres, 91 - 4);
-  EXPECT_EQ(pos().joueurCourant, 1u);
+  // A gains the point B loses (spent, B stays its owner's); C is worth one.
+  auto jeton = [&](int x, int y) { return std::pair(en(x, y).valeur, en(x, y).proprietaire); };
+  EXPECT_EQ((std::vector{jeton(3, 5), jeton(4, 5), jeton(5, 5)}), (std::vector<std::pair<int32_t, int32_t>>{
+                                                                     {3, 1}, {0, 2}, {1, 1}}));
+  const joueur& j = joueurNo(0);
+  EXPECT_EQ(std::tuple(j.score, j.lettres['C' - 64], j.lettres[0], pos().plateau.casesLibres, pos().joueurCourant),
+            std::tuple(3, 0, 25, 91 - 4, 1u));
 }
 
-TEST_F(Regles, UnJetonDansTroisMotsGagneTroisEtLesRecordsPrennentLesTotauxDuCoup) {
-  // The capture of B and BEL ending past ABE are the scenario prise.txt (AME,
-  // MET); the records get the play's totals, letters taken included.
-  mots({"ABE", "BEL"});
-  partie(2, 1, 0, {{3, 5, 'A', 1, 1}, {4, 5, 'B', 1, 2}, {6, 5, 'L', 1, 1}});
-  ASSERT_TRUE(jouer('E', 5, 5));
-  EXPECT_EQ(ecran.appelsDe("mettreAJourRecords"), (Lignes{"mettreAJourRecords(Joueur 1,ABE,6,1,1)"}));
-
-  // A token in three words gains three; of equally long words the first
-  // found goes to the records. Around (5,2): axis 0 reads (4,1), axis 1
-  // (5,1), axis 2 (6,2).
-  mots({"ET", "ES", "EL"});
-  partie(2, 1, 0, {{4, 1, 'T', 1, 1}, {5, 1, 'S', 1, 1}, {6, 2, 'L', 1, 1}});
-  ASSERT_TRUE(jouer('E', 5, 2));
-  EXPECT_EQ(coup(), (Lignes{"Pose E (5,2)", entete, filet, "ET       02 00 00", "ES       02 00 00",
-                            "EL       02 00 00", "3 mot(s) 06 00 00", filet}));
-  EXPECT_EQ(en(5, 2).valeur, 3);
-  EXPECT_EQ(ecran.appelsDe("mettreAJourRecords"), (Lignes{"mettreAJourRecords(Joueur 1,ET,6,0,0)"}));
-}
-
-TEST_F(Regles, QuandLesDeuxSensSontDesMotsLOrdreDeLectureLEmporte) {
-  // A word read backwards along axis 2 is colonne.txt's RE.
-  mots({"ON", "NO"});
-  partie(2, 1, 0, {{4, 5, 'N', 1, 1}});
-  ASSERT_TRUE(jouer('O', 5, 5));
-  EXPECT_EQ(ecran.messages[3], "NO       02 00 00");
-  // Axis 1 reads (6,7) (6,6) (6,5) as S E T: the list's TES is that run backwards.
-  mots({"TES"});
-  partie(2, 1, 0, {{6, 7, 'S', 1, 1}, {6, 6, 'E', 1, 1}});
-  ASSERT_TRUE(jouer('T', 6, 5));
-  EXPECT_EQ(coup(), (Lignes{"Pose T (6,5)", entete, filet, "TES      03 00 00", "1 mot(s) 03 00 00", filet}));
+// The words a play forms, their lines, the new token's value and the play
+// the records get: one row per case.
+TEST_F(Regles, LesMotsDUnCoupLeursLignesEtLeRecord) {
+  struct Cas {
+    const char* quoi;
+    std::vector<std::string> mots;
+    std::vector<test::Jeton> jetons;
+    char lettre;
+    int x, y;
+    Lignes lignes;
+    std::string record;  // word, points, points taken, letters taken
+    int32_t valeur;
+  };
+  const test::Jeton a{3, 5, 'A', 1, 1}, b{4, 5, 'B', 1, 1}, d{6, 5, 'D', 1, 1}, e{7, 5, 'E', 1, 1};
+  const std::vector<Cas> cas = {
+      // Around (5,2) axis 0 reads (4,1), axis 1 (5,1), axis 2 (6,2): three
+      // words, three points for the token; of equally long words the first found.
+      {"trois axes", {"ET", "ES", "EL"}, {{4, 1, 'T', 1, 1}, {5, 1, 'S', 1, 1}, {6, 2, 'L', 1, 1}}, 'E', 5, 2,
+       {"ET       02 00 00", "ES       02 00 00", "EL       02 00 00", "3 mot(s) 06 00 00"}, "ET,6,0,0", 3},
+      // The opponent's B loses its point in ABE, and BEL, ending past ABE, takes
+      // it spent: the records get the play's totals.
+      {"prise", {"ABE", "BEL"}, {a, {4, 5, 'B', 1, 2}, {6, 5, 'L', 1, 1}}, 'E', 5, 5,
+       {"ABE      03 01 00", "BEL      03 00 01", "2 mot(s) 06 01 01"}, "ABE,6,1,1", 2},
+      // When both ways are words the reading order wins; axis 1 reads (6,7)
+      // (6,6) (6,5) as S E T, and TES is that run backwards.
+      {"deux sens", {"ON", "NO"}, {{4, 5, 'N', 1, 1}}, 'O', 5, 5, {"NO       02 00 00", "1 mot(s) 02 00 00"},
+       "NO,2,0,0", 1},
+      {"a rebours", {"TES"}, {{6, 7, 'S', 1, 1}, {6, 6, 'E', 1, 1}}, 'T', 6, 5,
+       {"TES      03 00 00", "1 mot(s) 03 00 00"}, "TES,3,0,0", 1},
+      // Down column 5, A B _ D E: from A only the longest word counts; from B
+      // only a word reaching past D; from C nothing can any more.
+      {"depart plus tardif", {"ABC", "ABCD", "BC", "BCD", "CD", "BCDE", "CDE"}, {a, b, d, e}, 'C', 5, 5,
+       {"ABCD     04 00 00", "BCDE     04 00 00", "2 mot(s) 08 00 00"}, "ABCD,8,0,0", 2},
+      {"depart depuis C", {"ABC", "ABCD", "BC", "BCD", "CD", "CDE"}, {a, b, d, e}, 'C', 5, 5,
+       {"ABCD     04 00 00", "CDE      03 00 00", "2 mot(s) 07 00 00"}, "ABCD,7,0,0", 2},
+      {"neuf lettres", {"ABRICOTES"},
+       {{1, 5, 'B', 1, 1}, {2, 5, 'R', 1, 1}, {3, 5, 'I', 1, 1}, {4, 5, 'C', 1, 1}, {5, 5, 'O', 1, 1},
+        {6, 5, 'T', 1, 1}, {7, 5, 'E', 1, 1}, {8, 5, 'S', 1, 1}},
+       'A', 0, 5, {"ABRICOTES09 00 00", "1 mot(s) 09 00 00"}, "ABRICOTES,9,0,0", 1},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.quoi);
+    mots(c.mots);
+    partie(2, 1, 0);
+    changer([&](Position& p) {
+      for (const auto& j : c.jetons) p.poserJeton(j.x, j.y, j.lettre, j.valeur, j.proprietaire);
+    });
+    ecran.oublier();
+    ASSERT_TRUE(jouer(c.lettre, c.x, c.y));
+    const Lignes lignes = coup();
+    EXPECT_EQ(Lignes(lignes.begin() + 3, lignes.end() - 1), c.lignes);
+    EXPECT_EQ(ecran.appelsDe("mettreAJourRecords"), Lignes{"mettreAJourRecords(Joueur 1," + c.record + ")"});
+    EXPECT_EQ(en(c.x, c.y).valeur, c.valeur);
+  }
 }
 
 TEST_F(Regles, UnPlacementSansMotEstRepris) {
@@ -112,22 +133,6 @@ TEST_F(Regles, UnPlacementSansMotEstRepris) {
   EXPECT_TRUE(pos() == avant);
 }
 
-// The run A B C D E along column 5, the new token on C.
-TEST_F(Regles, UnDepartPlusTardifDoitDepasserLesMotsDejaPris) {
-  const std::vector<std::pair<std::vector<std::string>, Lignes>> cas = {
-      // From A only the longest word counts; from B only BCDE reaches past D;
-      // from C nothing can any more.
-      {{"ABC", "ABCD", "BC", "BCD", "CD", "BCDE", "CDE"}, {"ABCD     04 00 00", "BCDE     04 00 00"}},
-      {{"ABC", "ABCD", "BC", "BCD", "CD", "CDE"}, {"ABCD     04 00 00", "CDE      03 00 00"}},
-  };
-  for (const auto& [liste, lignes] : cas) {
-    mots(liste);
-    partie(2, 1, 0, {{3, 5, 'A', 1, 1}, {4, 5, 'B', 1, 1}, {6, 5, 'D', 1, 1}, {7, 5, 'E', 1, 1}});
-    ASSERT_TRUE(jouer('C', 5, 5));
-    EXPECT_EQ(Lignes(ecran.messages.begin() + 3, ecran.messages.begin() + 5), lignes);
-  }
-}
-
 TEST_F(Regles, LaRechercheSArreteAUneLongueurQueLeCoupReelDepasse) {
   mots({"PART", "PARTIE"});
   partie(2, 1, 0, {{3, 5, 'A', 1, 1}, {4, 5, 'R', 1, 1}, {5, 5, 'T', 1, 1}, {6, 5, 'I', 1, 1}, {7, 5, 'E', 1, 1}});
@@ -139,61 +144,24 @@ TEST_F(Regles, LaRechercheSArreteAUneLongueurQueLeCoupReelDepasse) {
   EXPECT_EQ(r.meilleure.points, 4);
   ASSERT_TRUE(jouer('P', 2, 5));
   EXPECT_EQ(ecran.messages[3], "PARTIE   06 00 00");
-
-  mots({"ABRICOTES"});
-  partie(2, 1, 0, {});
-  changer([](Position& p) {
-    for (int i = 0; i < 8; ++i) p.poserJeton(1 + i, 5, "BRICOTES"[i], 1, 1);
-  });
-  ASSERT_TRUE(jouer('A', 0, 5));
-  EXPECT_EQ(ecran.messages[3], "ABRICOTES09 00 00");
-  EXPECT_EQ(ecran.messages[4], "1 mot(s) 09 00 00");
 }
 
-TEST_F(Regles, UneRecolteRendLaLettreEtLaisseUnJetonEpuiseQueLAdversairePrend) {
-  mots({"ME"});
-  // E weighs 5: ripe at exactly its weight; M weighs 2; L weighs 3. The
-  // opponent's X lets it play next to the E.
-  partie(2, 1, 0, {{5, 5, 'E', 5, 1}, {5, 7, 'M', 1, 1}, {3, 3, 'A', 9, 2}, {2, 2, 'L', 7, 1}, {3, 4, 'X', 1, 2}});
-  EXPECT_TRUE(jeu.recoltable(5, 5));
-  EXPECT_FALSE(jeu.recoltable(5, 7));
-  EXPECT_FALSE(jeu.recoltable(3, 3));  // ripe, but the opponent's
+// Harvests that the scenario colonne.txt does not play: a ripe token of the
+// opponent's, and one worth more than its letter's weight, which keeps the rest.
+TEST_F(Regles, UneRecolteRendLaLettreEtGardeLeSurplus) {
+  // E weighs 5: ripe at exactly its weight; L weighs 3.
+  partie(2, 1, 0, {{5, 5, 'E', 5, 1}, {3, 3, 'A', 9, 2}, {2, 2, 'L', 7, 1}});
+  EXPECT_FALSE(jeu.recoltable(3, 3));
   EXPECT_EQ(jeu.recolter(3, 3).refus(), Refus::PasDeJetonMur);
-
   ASSERT_TRUE(jeu.recolter(5, 5));
-  EXPECT_EQ(joueurNo(0).lettres['E' - 64], 2);
-  EXPECT_EQ(joueurNo(0).lettres[0], 27);
-  EXPECT_EQ(en(5, 5).valeur, 0);
-  EXPECT_EQ(en(5, 5).proprietaire, 1);
+  EXPECT_EQ(std::tuple(joueurNo(0).lettres['E' - 64], joueurNo(0).lettres[0], en(5, 5).valeur, en(5, 5).proprietaire),
+            std::tuple(2, 27, 0, 1));
   EXPECT_EQ(ecran.appels, (Lignes{"curseurStandard()", "texteStatut()", "dessinerCellule(5,5,000000)",
                                   "dessinerReserve(0)", "ajouterMessage(Gain E (5,5))", "mettreAJourScores()"}));
-  // Spent, it cannot be harvested again; beyond its weight a token keeps the rest.
-  EXPECT_FALSE(jeu.recolter(5, 5));
   ASSERT_TRUE(jeu.recolter(2, 2));
-  EXPECT_EQ(en(2, 2).valeur, 4);
   ASSERT_TRUE(jeu.recolter(2, 2));
   EXPECT_EQ(en(2, 2).valeur, 1);
   EXPECT_EQ(joueurNo(0).lettres[0], 29);
-
-  // The next word through the spent token takes it.
-  ASSERT_TRUE(jeu.passer());
-  ecran.oublier();
-  ASSERT_TRUE(jouer('M', 4, 5));
-  EXPECT_EQ(coup(), (Lignes{"Pose M (4,5)", entete, filet, "ME       02 00 01", "1 mot(s) 02 00 01", filet}));
-  EXPECT_EQ(en(5, 5).proprietaire, 2);
-  EXPECT_EQ(en(5, 5).valeur, 1);
-}
-
-TEST_F(Regles, ApresLOuvertureUneLettreVaSurUneCaseVideVoisineDUnJetonDuJoueur) {
-  partie(3, 1, 0, {{0, 0, 'E', 0, 1}, {10, 5, 'A', 0, 2}, {5, 10, 'I', 0, 3}});
-  ASSERT_TRUE(jeu.prendre('Q'));
-  EXPECT_EQ(jeu.prendre('A').refus(), Refus::LettreEnMain);
-  EXPECT_EQ(jeu.poser(0, 0).refus(), Refus::CaseOccupee);
-  EXPECT_EQ(jeu.poser(2, 2).refus(), Refus::CaseIsolee);
-  EXPECT_EQ(jeu.poser(4, 9).refus(), Refus::CaseIsolee);  // next to player 3's token
-  EXPECT_EQ(jeu.poser(0, 6).refus(), Refus::HorsPlateau);
-  EXPECT_TRUE(jeu.peutPoser(1, 1));
-  EXPECT_TRUE(jeu.peutPoser(0, 1));
 }
 
 // Every refusal leaves the game exactly as it was: position, log and history.
@@ -203,7 +171,7 @@ TEST_F(Regles, UneActionRefuseeNeChangeRien) {
   changer([](Position& p) { p.fixerStock(0, 'K', 0); });
   ecran.oublier();
   const Position avant = pos();
-  const std::vector<std::pair<Verdict, Refus>> refus = {
+  std::vector<std::pair<Verdict, Refus>> refus = {
       {jeu.prendre('K'), Refus::LettreAbsente},
       {jeu.poser(5, 5), Refus::RienEnMain},
       {jeu.rendre(), Refus::RienEnMain},
@@ -215,6 +183,16 @@ TEST_F(Regles, UneActionRefuseeNeChangeRien) {
       {jeu.annuler(Retour::Action), Refus::RienAAnnuler},
       {jeu.retablir(Retour::Action), Refus::RienARetablir},
   };
+  // A letter in hand goes only on an empty cell of the hexagon next to one of
+  // the player's own tokens.
+  ASSERT_TRUE(jeu.prendre('Q'));
+  EXPECT_TRUE(jeu.peutPoser(1, 1) && jeu.peutPoser(0, 1));
+  refus.insert(refus.end(), {{jeu.prendre('A'), Refus::LettreEnMain},
+                             {jeu.poser(0, 0), Refus::CaseOccupee},
+                             {jeu.poser(2, 2), Refus::CaseIsolee},
+                             {jeu.poser(9, 8), Refus::CaseIsolee},  // next to the opponent's B only
+                             {jeu.poser(0, 6), Refus::HorsPlateau}});
+  ASSERT_TRUE(jeu.rendre());
   for (std::size_t i = 0; i < refus.size(); ++i) EXPECT_EQ(refus[i].first.refus(), refus[i].second) << i;
   EXPECT_TRUE(pos() == avant);
   EXPECT_TRUE(ecran.messages.empty());
