@@ -203,9 +203,10 @@ void TfrmMessages::definirZoom(int pourcent) {
     aLEchelle_ = false;
 }
 
-void TfrmMessages::showEvent(QShowEvent* evenement) {
-  if (!aLEchelle_) mettreALEchelle();
-  QDialog::showEvent(evenement);
+// Sized before the window exists, so that its place stays that of its frame.
+void TfrmMessages::setVisible(bool visible) {
+  if (visible && !aLEchelle_) mettreALEchelle();
+  QDialog::setVisible(visible);
 }
 
 void TfrmMessages::mettreALEchelle() {

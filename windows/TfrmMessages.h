@@ -101,6 +101,8 @@ class TfrmMessages : public QDialog {
   QStatusBar* StatusBar;
   QTimer Timer;
 
+  void setVisible(bool visible) override;
+
   static const QString filtreFichiers;
 
  protected:
@@ -108,7 +110,6 @@ class TfrmMessages : public QDialog {
   // continue the game as the button does; outside a wait Escape does nothing.
   void reject() override;
   void closeEvent(QCloseEvent* evenement) override;
-  void showEvent(QShowEvent* evenement) override;
 
  private:
   void ajouterLignes(const std::string& texte);

@@ -106,14 +106,20 @@ void TfrmScores::definirZoom(int pourcent) {
   StringGrid->update();
 }
 
-void TfrmScores::showEvent(QShowEvent* evenement) {
+void TfrmScores::setVisible(bool visible) {
   // Wide enough for the caption of a three-digit round; measured at the
-  // first showing, as its face need not be loaded before.
-  if (!largeurMesuree_) {
+  // first showing, as its face need not be loaded before, and before the
+  // window exists, so that its place stays that of its frame.
+  if (visible && !largeurMesuree_) {
     largeurMesuree_ = true;
     largeur_ = std::max(largeurClient, largeurPourTitre(QStringLiteral("Scores - Tour n°888")));
     nbLignes_ = 0;
+    ajusterLignes();
   }
+  QWidget::setVisible(visible);
+}
+
+void TfrmScores::showEvent(QShowEvent* evenement) {
   QWidget::showEvent(evenement);
   FormShow();
 }

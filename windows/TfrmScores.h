@@ -91,6 +91,8 @@ class TfrmScores : public QWidget {
   GrilleScores* StringGrid;
   QTimer Timer;
 
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* evenement) override;
 
