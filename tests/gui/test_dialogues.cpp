@@ -64,9 +64,9 @@ class TestDialogues : public QObject {
     // Before a new game: rows for the number chosen, the defaults offered, a
     // level for computer seats only; the seats given back and nothing written.
     ensuite([](QWidget* d) {
-      QVERIFY(element<QRadioButton>(d, "RadioButton16")->isChecked() && element<QCheckBox>(d, "CheckBox1D")->isChecked());
-      QVERIFY(element<QCheckBox>(d, "CheckBox2A")->isChecked() && element<QCheckBox>(d, "CheckBox2E")->isChecked() &&
-              !element(d, "CheckBox1E")->isEnabled());
+      for (const char* coche : {"RadioButton16", "CheckBox1D", "CheckBox2A", "CheckBox2E"})
+        QVERIFY2(element<QAbstractButton>(d, coche)->isChecked(), coche);
+      QVERIFY(!element(d, "CheckBox1E")->isEnabled());
       element<QRadioButton>(d, "RadioJoueurs3")->click();
       for (int s = 1; s <= 6; ++s)
         QCOMPARE(std::pair(element(d, QStringLiteral("Edit%1").arg(s))->isEnabled(),
@@ -102,7 +102,8 @@ class TestDialogues : public QObject {
       QVERIFY(!element(d, "RadioGroupJoueurs")->isEnabled() && element<QRadioButton>(d, "RadioButton19")->isChecked() &&
               !element<QCheckBox>(d, "CheckBox1D")->isChecked());
       element<QLineEdit>(d, "Edit2")->setText(QStringLiteral("Robert"));
-      for (const char* clic : {"RadioButton27", "CheckBox2E", "Button1"}) QTest::mouseClick(element(d, clic), Qt::LeftButton);
+      for (const char* clic : {"RadioButton27", "CheckBox2E", "Button1"})
+        QTest::mouseClick(element(d, clic), Qt::LeftButton);
     });
     QVERIFY(TfrmNomJoueurs::executer(jeu, parametres, nullptr, false));
     const joueur& bob = jeu.position().joueurs[1];

@@ -195,7 +195,8 @@ class TestFenetres : public QObject {
     QVERIFY(!w->chargerRecords());
     // One message for both damaged records, naming each, in plain text.
     QVERIFY(erreurs_.size() == 1 && erreurs_[0].startsWith(TfrmRecords::titreErreurLecture));
-    for (const char* defaut : {"Records\\Score : Score\\Record=abc", "Records\\LettresPrises : LettresPrises\\Record=a, b"})
+    for (const char* defaut :
+         {"Records\\Score : Score\\Record=abc", "Records\\LettresPrises : LettresPrises\\Record=a, b"})
       QVERIFY2(erreurs_[0].contains(QString::fromUtf8(defaut)), defaut);
     // The sound ones as they were, the damaged ones empty, in the store too,
     // so that the next read says nothing.
@@ -319,7 +320,8 @@ class TestFenetres : public QObject {
         if (maniere == 3) w.close();
       };
       QCOMPARE(attendre(w, "ETE      03 00 00", agir, &tenue), Fin::Continuer);
-      QVERIFY(tenue && w.isVisible() && w.windowModality() == Qt::NonModal && !w.Button->isEnabled() && !w.Timer.isActive());
+      QVERIFY(tenue && w.isVisible() && w.windowModality() == Qt::NonModal && !w.Button->isEnabled() &&
+              !w.Timer.isActive());
     }
     // A wait asked for during a wait adds its line and leaves the holding to the first.
     Fin interieure = Fin::Continuer;
