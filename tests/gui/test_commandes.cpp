@@ -130,26 +130,6 @@ class TestCommandes : public QObject {
     QVERIFY(b.stock(1, 'T') == 1 && b.dialoguesJoueurs == 2 && !b.position().enCours && b.ecran.messages == lignes);
   }
 
-  void lesAutomatesJouentJusquAuBoutParLeDelai() {
-    // Without "Interrompre", the first computer plays at once, and each turn
-    // after it starts from the delay, once, in turn order, to the game's end.
-    Banc b;
-    b.sieges({"*Ordi1", "*Ordi2"});
-    b.parametres->interruption = false;
-    b.fenetre->Timer.setInterval(1);
-    QSignalSpy delais(&b.fenetre->Timer, &QTimer::timeout);
-    b.touche(Qt::Key_F4);
-    QVERIFY(b.position().joueurCourant == 1 && b.fenetre->Timer.isActive() && offreInterrompre(b) &&
-            !b.fenetre->RubriquePasserSonTour->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(!b.position().enCours, 120000);
-    QVERIFY(!b.fenetre->RubriqueContinuer->isEnabled() && !b.fenetre->Timer.isActive());
-    const auto lignes = b.lignesJoueurs();
-    QVERIFY(lignes.size() >= 4);
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-      QCOMPARE(lignes[i], std::string(i % 2 == 0 ? "BLEU: Ordi1" : "VERT: Ordi2"));
-    QCOMPARE(static_cast<std::size_t>(delais.count()), lignes.size() - 1);
-  }
-
   void laPauseAvantLeTourDUnAutomate() {
     Banc b;
     TfrmPlateau& f = *b.fenetre;
@@ -259,22 +239,29 @@ class TestCommandes : public QObject {
     QVERIFY(!suivant.fenetre->RubriqueEnregistrerMessages->isChecked() && !suivant.fenetre->enregistrerMessages);
   }
 
-  void lesCommandesAttendentLaFinDUnCoupEnCours() {
+  // Without "Interrompre", the first computer plays at once, and each turn
+  // after it starts from the delay, once, in turn order, to the game's end.
+  // During the waits of a computer's play, every command that would start or
+  // end a turn, load or save is tried, and does nothing; a delay that runs
+  // out meanwhile waits for the play's end.
+  void lesAutomatesJouentParLeDelaiEtLesCommandesAttendentLaFinDUnCoup() {
     Banc b;
     TfrmPlateau& f = *b.fenetre;
     b.sieges({"*Ordi1", "*Ordi2"});
+    b.parametres->interruption = false;
     b.choix = b.dossier.filePath("pendant.ivd");
-    int attentes = 0;
+    int attentes = 0, forces = 0;  // forces: the delays of the timer started by hand
+    QSignalSpy delais(&f.Timer, &QTimer::timeout);
     bool delaiGarde = false;
-    // During the waits of a computer's play, every command that would start or
-    // end a turn, load or save is tried; a delay that runs out waits for the play's end.
     b.ecran.pendantAttente = [&] {
       const uint32_t joueur = b.position().joueurCourant;
       const std::size_t lignes = b.lignesJoueurs().size();
       if (++attentes == 1) {
+        const int avant = delais.count();
         f.Timer.start();
         QTest::qWait(50);
         delaiGarde = f.Timer.isActive();
+        forces = delais.count() - avant;
       }
       f.RubriqueContinuerClick();
       f.RubriqueNouvelleClick();
@@ -287,10 +274,16 @@ class TestCommandes : public QObject {
     };
     f.Timer.setInterval(1);
     b.touche(Qt::Key_F4);
-    for (int i = 0; i < 40 && attentes == 0 && b.position().enCours; ++i) b.touche(Qt::Key_C, Qt::AltModifier);
-    QVERIFY(attentes > 0 && delaiGarde);
-    QCOMPARE(b.dialoguesJoueurs, 1);
-    QVERIFY(b.dialoguesFichier.empty());
+    QVERIFY(b.position().joueurCourant == 1 && f.Timer.isActive() && offreInterrompre(b) &&
+            !f.RubriquePasserSonTour->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!b.position().enCours, 120000);
+    QVERIFY(!f.RubriqueContinuer->isEnabled() && !f.Timer.isActive());
+    QVERIFY(attentes > 0 && delaiGarde && b.dialoguesJoueurs == 1 && b.dialoguesFichier.empty());
+    const auto lignes = b.lignesJoueurs();
+    QVERIFY(lignes.size() >= 4);
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+      QCOMPARE(lignes[i], std::string(i % 2 == 0 ? "BLEU: Ordi1" : "VERT: Ordi2"));
+    QCOMPARE(static_cast<std::size_t>(delais.count() - forces), lignes.size() - 1);
   }
 
   // Undo and redo, as a player tries them in a game against the computer:
