@@ -380,8 +380,7 @@ class TestFenetres : public QObject {
     p.tour = 1;
     p.joueurs[0].temps = 5999.4;
     p.joueurs[1].temps = 6000.0;
-    QVERIFY(jeu.installer(p));
-    QVERIFY(jeu.continuer());
+    QVERIFY(jeu.installer(p) && jeu.continuer());
     QApplication::processEvents();
     QCOMPARE(QStringList({w.tempsAffiche(1), w.tempsAffiche(2)}), QStringList({"99:59", "100:00"}));
     maintenant += 1;
