@@ -163,10 +163,7 @@ class TestDialogues : public QObject {
     TfrmParametresAutomates autre(bloques);
     autre.show();
     QString erreur;
-    ensuite([&](QWidget* boite) {
-      erreur = static_cast<QMessageBox*>(boite)->text();
-      static_cast<QMessageBox*>(boite)->accept();
-    });
+    ensuite([&](QWidget* boite) { erreur = static_cast<QMessageBox*>(boite)->text(), boite->close(); });
     element<QSlider>(&autre, "TrackBar1")->setValue(1);
     QTest::mouseClick(element(&autre, "ButtonValider"), Qt::LeftButton);
     autre.show();
