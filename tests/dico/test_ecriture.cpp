@@ -10,8 +10,6 @@
 namespace irvad {
 namespace {
 
-bool aUneVoyelle(const std::string& m) { return m.find_first_of("AEIOUY") != std::string::npos; }
-
 TEST(Ecriture, DesListesCompleteesSontSainesEtGardentLeursMots) {
   ListeMots listes;
   std::string erreur;
@@ -19,13 +17,11 @@ TEST(Ecriture, DesListesCompleteesSontSainesEtGardentLeursMots) {
   EXPECT_FALSE(defautListes(listes).has_value());
   for (std::size_t i = 0; i < dicoNbLongueurs; ++i) {
     EXPECT_EQ(listes[i].size(), motsParLongueur[i]);
-    for (const auto& m : listes[i]) {
-      ASSERT_EQ(m.size(), i + 2);
-      // The filler never holds a vowel: the only words with a vowel are the ones given.
-      if (aUneVoyelle(m)) {
-        EXPECT_TRUE(m == "MAISON" || m == "EU" || m == "ZYEUTERAI" || m == "AIMER") << m;
-      }
-    }
+    // The filler never holds a vowel: the only words with a vowel are the ones given.
+    for (const auto& m : listes[i])
+      EXPECT_TRUE(m.size() == i + 2 && (m.find_first_of("AEIOUY") == std::string::npos || m == "MAISON" ||
+                                        m == "EU" || m == "ZYEUTERAI" || m == "AIMER"))
+          << m;
   }
   for (const auto& [mot, i] : {std::pair{"EU", 0}, {"MAISON", 4}, {"ZYEUTERAI", 7}, {"BZ", 0}})
     EXPECT_TRUE(std::binary_search(listes[i].begin(), listes[i].end(), mot)) << mot;
@@ -41,8 +37,7 @@ TEST(Ecriture, DesMotsMalFormesSontRefusesSansToucherAuxListes) {
   std::string erreur;
   for (const auto& mauvais : {"A", "ABCDEFGHIJ", "Eu", "E-U", "ÉTÉ"}) {
     erreur.clear();
-    EXPECT_FALSE(remplirListes({"AIMER", mauvais}, listes, erreur)) << mauvais;
-    EXPECT_FALSE(erreur.empty());
+    EXPECT_FALSE(remplirListes({"AIMER", mauvais}, listes, erreur) || erreur.empty()) << mauvais;
     EXPECT_EQ(listes[0], std::vector<std::string>{"QQ"});
   }
   // More two-letter words than the block holds.
@@ -62,9 +57,7 @@ TEST(Ecriture, DefautListesNommeLaLongueurFautive) {
   for (const auto& abimer : defauts) {
     ListeMots l = listes;
     abimer(l[3]);
-    const auto defaut = defautListes(l);
-    ASSERT_TRUE(defaut.has_value());
-    EXPECT_NE(defaut->find("mots de 5 lettres"), std::string::npos) << *defaut;
+    EXPECT_NE(defautListes(l).value_or("").find("mots de 5 lettres"), std::string::npos);
   }
 }
 
@@ -75,18 +68,13 @@ TEST(Ecriture, EncoderPuisDecoderOuEcrirePuisLireRendLesMemesListes) {
   std::vector<std::uint8_t> octets;
   ASSERT_TRUE(encoderDico(listes, octets, erreur)) << erreur;
   ASSERT_EQ(octets.size(), tailleFichierDico);
-  // The last value of the 5-letter block holds one letter, padded with two A.
-  const std::size_t fin5 = 31352 - 2;
-  const unsigned v = octets[fin5] | (octets[fin5 + 1] << 8);
-  EXPECT_EQ(v % 676, 0u);
-  EXPECT_EQ(static_cast<char>('A' + v / 676), listes[3].back().back());
+  // The bytes themselves are those of the real list, whose sha256 is checked.
   ListeMots lues;
   ASSERT_TRUE(decoderDico(octets, lues, erreur)) << erreur;
   EXPECT_EQ(lues, listes);
 
   // Wrong size, and a value beyond ZZZ, are refused.
-  std::vector<std::uint8_t> court(octets.begin(), octets.end() - 1);
-  EXPECT_FALSE(decoderDico(court, lues, erreur));
+  EXPECT_FALSE(decoderDico(std::vector<std::uint8_t>(octets.begin(), octets.end() - 1), lues, erreur));
   auto abime = octets;
   abime[10] = 0xFF;
   abime[11] = 0xFF;
@@ -96,13 +84,12 @@ TEST(Ecriture, EncoderPuisDecoderOuEcrirePuisLireRendLesMemesListes) {
   ASSERT_TRUE(ecrireDico(listes, d + "L23456789", erreur)) << erreur;
   ASSERT_TRUE(lireDico(d + "L23456789", lues, erreur)) << erreur;
   EXPECT_EQ(lues, listes);
-  EXPECT_FALSE(ecrireDico(listes, d + "absent/L23456789", erreur));
-  EXPECT_FALSE(erreur.empty());
+  erreur.clear();
+  EXPECT_FALSE(ecrireDico(listes, d + "absent/L23456789", erreur) || erreur.empty());
   EXPECT_FALSE(lireDico(d + "absent", lues, erreur));
   // Unsound lists are not encoded.
   listes[0].pop_back();
-  EXPECT_FALSE(encoderDico(listes, octets, erreur));
-  EXPECT_TRUE(octets.empty());
+  EXPECT_FALSE(encoderDico(listes, octets, erreur) || !octets.empty());
 }
 
 }  // namespace

@@ -10,61 +10,42 @@
 namespace irvad::hunspell {
 namespace {
 
-std::set<std::string> formes(const Affixes& a, const Entree& e) {
-  std::set<std::string> r;
-  a.developper(e, [&](const std::u32string& f) {
-    std::string s;
-    for (char32_t c : f) ecrireUtf8(s, c);
-    r.insert(s);
-  });
+using Formes = std::vector<std::set<std::string>>;
+
+// The forms of each entry of a .dic text, under the affixes of an .aff text.
+Formes formes(const std::string& aff, const std::string& dic) {
+  Affixes a;
+  std::vector<Entree> entrees;
+  std::string erreur;
+  EXPECT_TRUE(a.lire(aff, erreur) && a.lireDic(dic, entrees, erreur)) << erreur;
+  Formes r(entrees.size());
+  for (std::size_t i = 0; i < entrees.size(); ++i)
+    a.developper(entrees[i], [&r, i](const std::u32string& f) {
+      std::string s;
+      for (char32_t c : f) ecrireUtf8(s, c);
+      r[i].insert(s);
+    });
   return r;
 }
 
-std::vector<Entree> entrees(const Affixes& a, const std::string& dic) {
-  std::vector<Entree> e;
-  std::string erreur;
-  EXPECT_TRUE(a.lireDic(dic, e, erreur)) << erreur;
-  return e;
-}
-
-const char* const affUtf8 =
-    "SET UTF-8\n"
-    "NEEDAFFIX Z\n"
-    "FORBIDDENWORD !\n"
-    "SFX S Y 1\n"
-    "SFX S 0 s [^sxz]\n"
-    "SFX E Y 2\n"
-    "SFX E er ez/T er\n"
-    "SFX E er é er\n"
-    "SFX T Y 1\n"
-    "SFX T 0 -vous .\n"
-    "PFX R Y 1\n"
-    "PFX R 0 re .\n";
-
 TEST(Hunspell, SuffixesPrefixesCroisementsChainesEtRacinesSansAffixe) {
-  Affixes a;
-  std::string erreur;
-  ASSERT_TRUE(a.lire(affUtf8, erreur)) << erreur;
-  const auto e = entrees(a, "5\nchat/S\nnez/S\nfaire/R\nchanter/EZ\nhonni/!\n");
-  ASSERT_EQ(e.size(), 5u);
-  EXPECT_EQ(formes(a, e[0]), (std::set<std::string>{"chat", "chats"}));
-  // The condition [^sxz] keeps the suffix off a stem ending in z.
-  EXPECT_EQ(formes(a, e[1]), (std::set<std::string>{"nez"}));
-  EXPECT_EQ(formes(a, e[2]), (std::set<std::string>{"faire", "refaire"}));
-  // The stem needs an affix: "chanter" itself is no form; ez carries T further.
-  EXPECT_EQ(formes(a, e[3]), (std::set<std::string>{"chantez", "chanté", "chantez-vous"}));
-  EXPECT_TRUE(formes(a, e[4]).empty());
+  const char* const aff =
+      "SET UTF-8\nNEEDAFFIX Z\nFORBIDDENWORD !\nSFX S Y 1\nSFX S 0 s [^sxz]\nSFX E Y 2\nSFX E er ez/T er\n"
+      "SFX E er é er\nSFX T Y 1\nSFX T 0 -vous .\nPFX R Y 1\nPFX R 0 re .\n";
+  // The condition [^sxz] keeps the suffix off a stem ending in z; a stem
+  // that needs an affix ("chanter") is no form; ez carries T further.
+  EXPECT_EQ(formes(aff, "5\nchat/S\nnez/S\nfaire/R\nchanter/EZ\nhonni/!\n"),
+            (Formes{{"chat", "chats"}, {"nez"}, {"faire", "refaire"}, {"chantez", "chanté", "chantez-vous"}, {}}));
 }
 
 TEST(Hunspell, Latin1DrapeauxLongsDrapeauxNumeriquesEtAlias) {
+  EXPECT_EQ(formes("SET ISO8859-1\nFLAG long\nSFX Aa Y 1\nSFX Aa 0 \xE9 .\n", "1\nd\xE9/Aa\n"),
+            (Formes{{"dé", "déé"}}));
+  EXPECT_EQ(formes("SET UTF-8\nFLAG num\nAF 1\nAF 12,7\nSFX 12 Y 1\nSFX 12 0 s .\nSFX 7 Y 1\nSFX 7 0 x .\n",
+                   "1\nbijou/1\n"),
+            (Formes{{"bijou", "bijous", "bijoux"}}));
+  Affixes c;
   std::string erreur;
-  Affixes a, b, c;
-  ASSERT_TRUE(a.lire("SET ISO8859-1\nFLAG long\nSFX Aa Y 1\nSFX Aa 0 \xE9 .\n", erreur)) << erreur;
-  EXPECT_EQ(formes(a, entrees(a, "1\nd\xE9/Aa\n").at(0)), (std::set<std::string>{"dé", "déé"}));
-  ASSERT_TRUE(b.lire("SET UTF-8\nFLAG num\nAF 1\nAF 12,7\nSFX 12 Y 1\nSFX 12 0 s .\nSFX 7 Y 1\nSFX 7 0 x .\n",
-                     erreur))
-      << erreur;
-  EXPECT_EQ(formes(b, entrees(b, "1\nbijou/1\n").at(0)), (std::set<std::string>{"bijou", "bijous", "bijoux"}));
   EXPECT_FALSE(c.lire("SET KOI8-R\n", erreur));
 }
 

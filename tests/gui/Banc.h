@@ -91,8 +91,7 @@ struct Banc {
   int32_t stock(uint32_t p, char l) const { return position().joueurs[p].lettres[static_cast<std::size_t>(l - 64)]; }
   void touche(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier);
 
-  // The pointer moved over a point of the board surface; a button pressed
-  // and released there; a stock letter or a cell hovered, then clicked.
+  // The pointer moved over a point of the board surface; a click there; a stock letter or cell hovered and clicked.
   void survoler(QPoint p);
   void cliquer(Qt::MouseButton bouton = Qt::LeftButton);
   void prendre(char lettre, Qt::MouseButton bouton = Qt::LeftButton);
@@ -100,8 +99,7 @@ struct Banc {
   // The opening round of two human players: E on (0, 0), A on (10, 10).
   void ouverture();
 
-  // The game's position changed by hand (a copy edited, then installed);
-  // its turn starts unless told otherwise.
+  // The position changed by hand (a copy edited, then installed), its turn started unless told otherwise.
   void installer(const std::function<void(Position&)>& changer, bool commencer = true);
   // The log lines that name the player on turn ("BLEU: Ana"...), in order.
   std::vector<std::string> lignesJoueurs() const;

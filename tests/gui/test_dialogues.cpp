@@ -59,22 +59,19 @@ class TestDialogues : public QObject {
     parametres.deplacementsParDefaut = true;
     QVERIFY(jeu.nouvellePartie(Tablee{2, {{"Ana", false, false, 9}, {"Bob", true, true, 5, Niveau::Expert}}}));
     const Position avant = jeu.position();
-    {
-      TfrmNomJoueurs d(jeu, parametres);
-      rienNEstSerre(d);
-    }
+    rienNEstSerre(*std::make_unique<TfrmNomJoueurs>(jeu, parametres));
 
     // Before a new game: rows for the number chosen, the defaults offered, a
     // level for computer seats only; the seats given back and nothing written.
     ensuite([](QWidget* d) {
-      QVERIFY(element<QRadioButton>(d, "RadioButton16")->isChecked());
-      QVERIFY(element<QCheckBox>(d, "CheckBox1D")->isChecked() && element<QCheckBox>(d, "CheckBox2A")->isChecked());
-      QVERIFY(element<QCheckBox>(d, "CheckBox2E")->isChecked() && !element(d, "CheckBox1E")->isEnabled());
+      for (const char* coche : {"RadioButton16", "CheckBox1D", "CheckBox2A", "CheckBox2E"})
+        QVERIFY2(element<QAbstractButton>(d, coche)->isChecked(), coche);
+      QVERIFY(!element(d, "CheckBox1E")->isEnabled());
       element<QRadioButton>(d, "RadioJoueurs3")->click();
-      for (int s = 1; s <= 6; ++s) {
-        QCOMPARE(element(d, QStringLiteral("Edit%1").arg(s))->isEnabled(), s <= 3);
-        QCOMPARE(element(d, QStringLiteral("Image%1").arg(s))->isVisible(), s <= 3);
-      }
+      for (int s = 1; s <= 6; ++s)
+        QCOMPARE(std::pair(element(d, QStringLiteral("Edit%1").arg(s))->isEnabled(),
+                           element(d, QStringLiteral("Image%1").arg(s))->isVisible()),
+                 std::pair(s <= 3, s <= 3));
       auto* nom = element<QLineEdit>(d, "Edit1");
       nom->clear();
       QTest::keyClicks(nom, "Bernadette");  // 10 letters, 8 kept
@@ -86,16 +83,13 @@ class TestDialogues : public QObject {
         QTest::mouseClick(element(d, clic), Qt::LeftButton);
     });
     const auto t = TfrmNomJoueurs::executer(jeu, parametres, nullptr, true);
-    QVERIFY(t);
-    QCOMPARE(t->nombre, 3u);
-    QCOMPARE(t->sieges.size(), std::size_t{3});
-    const auto siege = [](const Siege& s) {
-      return std::make_tuple(s.nom, s.automate, s.deplacements, s.tailleMax, s.niveau == Niveau::Expert);
-    };
-    QCOMPARE(siege(t->sieges[0]), std::make_tuple(std::string("Bernadet"), false, true, 6, false));
-    QCOMPARE(siege(t->sieges[1]), std::make_tuple(std::string("\xC9lo\xEFse"), false, true, 9, false));
-    QCOMPARE(siege(t->sieges[2]), std::make_tuple(std::string(), true, false, 6, true));
-    QVERIFY(jeu.position() == avant);
+    QVERIFY(t && t->nombre == 3 && jeu.position() == avant);
+    using Vu = std::tuple<std::string, bool, bool, int, bool>;
+    std::vector<Vu> sieges;
+    for (const Siege& s : t->sieges)
+      sieges.emplace_back(s.nom, s.automate, s.deplacements, s.tailleMax, s.niveau == Niveau::Expert);
+    QCOMPARE(sieges, (std::vector<Vu>{{"Bernadet", false, true, 6, false}, {"\xC9lo\xEFse", false, true, 9, false},
+                                      {"", true, false, 6, true}}));
     // Each seat's picture marks the vertex it will get.
     for (uint32_t n : {2u, 3u, 6u})
       for (uint32_t s = 0; s < n; ++s) {
@@ -105,19 +99,17 @@ class TestDialogues : public QObject {
 
     // During the game: the players' own values, the number fixed; OK writes them.
     ensuite([](QWidget* d) {
-      QVERIFY(!element(d, "RadioGroupJoueurs")->isEnabled());
-      QVERIFY(element<QRadioButton>(d, "RadioButton19")->isChecked());
-      QVERIFY(!element<QCheckBox>(d, "CheckBox1D")->isChecked());
+      QVERIFY(!element(d, "RadioGroupJoueurs")->isEnabled() && element<QRadioButton>(d, "RadioButton19")->isChecked() &&
+              !element<QCheckBox>(d, "CheckBox1D")->isChecked());
       element<QLineEdit>(d, "Edit2")->setText(QStringLiteral("Robert"));
-      QTest::mouseClick(element(d, "RadioButton27"), Qt::LeftButton);
-      QTest::mouseClick(element(d, "CheckBox2E"), Qt::LeftButton);
-      QTest::mouseClick(element(d, "Button1"), Qt::LeftButton);
+      for (const char* clic : {"RadioButton27", "CheckBox2E", "Button1"})
+        QTest::mouseClick(element(d, clic), Qt::LeftButton);
     });
     QVERIFY(TfrmNomJoueurs::executer(jeu, parametres, nullptr, false));
     const joueur& bob = jeu.position().joueurs[1];
-    QCOMPARE(std::make_tuple(bob.nom, bob.automate, bob.tailleMax, bob.niveau == Niveau::Expert),
-             std::make_tuple(std::string("Robert"), true, 7, false));
-    QCOMPARE(jeu.position().joueurs[0].tailleMax, 9);
+    QCOMPARE(std::make_tuple(bob.nom, bob.automate, bob.tailleMax, bob.niveau == Niveau::Expert,
+                             jeu.position().joueurs[0].tailleMax),
+             std::make_tuple(std::string("Robert"), true, 7, false, 9));
 
     // Cancelled, by its button or by Escape: nothing given, nothing written.
     const Position apres = jeu.position();
@@ -143,28 +135,25 @@ class TestDialogues : public QObject {
     auto* pause = element<QSlider>(&dialogue, "TrackBar1");
     auto* taille = element<QSlider>(&dialogue, "TrackBar2");
     auto* interruption = element<QCheckBox>(&dialogue, "CheckBoxInterruption");
-    QCOMPARE(pause->value(), 5);
-    QCOMPARE(taille->value(), 0);
-    QVERIFY(!interruption->isChecked());
+    QVERIFY(pause->value() == 5 && taille->value() == 0 && !interruption->isChecked());
     // Cancelled: nothing applied, the file as it was.
     const QByteArray avant = lire(ini);
     pause->setValue(1);
     QTest::mouseClick(element(&dialogue, "ButtonAnnuler"), Qt::LeftButton);
-    QCOMPARE(reglages.pause, 5);
-    QCOMPARE(lire(ini), avant);
+    QVERIFY(reglages.pause == 5 && lire(ini) == avant);
     // The next visit shows the file as edited meanwhile; a confirm writes it,
     // each key where the file had it.
     ecrire(ini, "[Automate]\r\nPause=2\r\nTailleMax=7\r\nDeplacements=N\r\n");
     dialogue.show();
-    QCOMPARE(taille->value(), 2);
-    QVERIFY(interruption->isChecked() && !element<QCheckBox>(&dialogue, "CheckBoxAutorisation")->isChecked());
+    QVERIFY(taille->value() == 2 && interruption->isChecked() &&
+            !element<QCheckBox>(&dialogue, "CheckBoxAutorisation")->isChecked());
     pause->setFocus();
     QTest::keyClick(pause, Qt::Key_Home);
     taille->setValue(taille->maximum());
     interruption->click();
     QTest::mouseClick(element(&dialogue, "ButtonValider"), Qt::LeftButton);
-    QCOMPARE(reglages.intervalleMs(), 1);
-    QVERIFY(reglages.tailleMaxParDefaut == 9 && !reglages.interruption && !reglages.deplacementsParDefaut);
+    QVERIFY(reglages.intervalleMs() == 1 && reglages.tailleMaxParDefaut == 9 && !reglages.interruption &&
+            !reglages.deplacementsParDefaut);
     QCOMPARE(lire(ini), QByteArray("[Automate]\r\nPause=0\r\nTailleMax=9\r\nDeplacements=N\r\nInterruption=N\r\n"));
 
     // No file can be written (both folders lie below a plain file): told, the values kept.
@@ -174,16 +163,12 @@ class TestDialogues : public QObject {
     TfrmParametresAutomates autre(bloques);
     autre.show();
     QString erreur;
-    ensuite([&](QWidget* boite) {
-      erreur = static_cast<QMessageBox*>(boite)->text();
-      static_cast<QMessageBox*>(boite)->accept();
-    });
+    ensuite([&](QWidget* boite) { erreur = static_cast<QMessageBox*>(boite)->text(), boite->close(); });
     element<QSlider>(&autre, "TrackBar1")->setValue(1);
     QTest::mouseClick(element(&autre, "ButtonValider"), Qt::LeftButton);
-    QCOMPARE(erreur, QStringLiteral("Impossible d'écrire dans ") + utilisateur);
-    QCOMPARE(bloques.pause, 1);
     autre.show();
-    QCOMPARE(element<QSlider>(&autre, "TrackBar1")->value(), 1);
+    QCOMPARE(erreur, QStringLiteral("Impossible d'écrire dans ") + utilisateur);
+    QVERIFY(bloques.pause == 1 && element<QSlider>(&autre, "TrackBar1")->value() == 1);
   }
 
   void aProposSesLiensEtLeHasard() {
@@ -209,13 +194,11 @@ class TestDialogues : public QObject {
     QTest::mouseClick(dialogue.LabelUrl, Qt::LeftButton);
     QTest::mouseClick(dialogue.LabelEMail, Qt::LeftButton);
     QTest::mouseClick(dialogue.LabelUrl, Qt::RightButton);  // opens nothing
-    QCOMPARE(ouverts.size(), 2);
-    QCOMPARE(ouverts[0], QUrl(QString::fromUtf8(projet::pageAccueil)));
-    QCOMPARE(ouverts[1], QUrl(QStringLiteral("mailto:") + QString::fromUtf8(projet::courriel) + "?subject=Irvad"));
+    QCOMPARE(ouverts, QList<QUrl>({QUrl(QString::fromUtf8(projet::pageAccueil)),
+                                   QUrl("mailto:" + QString::fromUtf8(projet::courriel) + "?subject=Irvad")}));
     // Escape closes it accepted, the game's generator seeded from the clock.
     QTest::keyClick(&dialogue, Qt::Key_Escape);
-    QVERIFY(!dialogue.isVisible());
-    QCOMPARE(dialogue.result(), int(QDialog::Accepted));
+    QVERIFY(!dialogue.isVisible() && dialogue.result() == QDialog::Accepted);
     QCOMPARE(jeu.tirer(), temoin.tirer());
   }
 };

@@ -1,9 +1,8 @@
-// The board window: the drawing at its anchors, the hit-tests at their
-// boundary pixels, and human turns played with the mouse on the board
-// surface, prompt and cursor at each step; then what the window adds for its
-// players: the keyboard's play, letters carried by the mouse, the zoom and
-// the raised contrast kept in Irvad.ini, a game kept when the window closes,
-// and the hints.
+// The board window: the drawing and the hit-tests at their anchors, human
+// turns played with the mouse on the board surface, prompt and cursor at each
+// step; then what the window adds for its players: the keyboard's play,
+// letters carried by the mouse, the zoom and the raised contrast kept in
+// Irvad.ini, a game kept when the window closes, and the hints.
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
@@ -18,7 +17,6 @@ namespace {
 
 // The prompt of the status strip at each step, by the words that tell them apart.
 bool dit(const TfrmPlateau& f, const char* mots) { return f.statut().contains(QString::fromUtf8(mots)); }
-QColor foncee(int k) { return TfrmPlateau::couleursFoncees[static_cast<std::size_t>(k)]; }
 // Whether colour c shows in the letter and number area of the hexagon at anchor a.
 bool montre(const QImage& i, QPoint a, const QColor& c) {
   for (int y = a.y() + 2; y < a.y() + 32; ++y)
@@ -29,6 +27,8 @@ bool montre(const QImage& i, QPoint a, const QColor& c) {
 QPoint ancre(int r, int c) { return TfrmPlateau::ancreCellule(r, c); }
 QPoint reserve(char l) { return TfrmPlateau::ancreReserve(l - 'A'); }
 QPoint centre(int r, int c) { return ancre(r, c) + QPoint(9, 16); }
+// The background of a cell's hexagon, as the board shows it now.
+QRgb fond(const Banc& b, int r, int c) { return px(b.fenetre->image(), ancre(r, c) + bord); }
 // Keys typed on the board, where the window's focus stands.
 void taper(Banc& b, const char* touches) {
   for (const char* t = touches; *t != '\0'; ++t) QTest::keyClick(b.fenetre->surface, *t);
@@ -53,19 +53,17 @@ class TestPlateau : public QObject {
         },
         false);
     const QImage& i = b.fenetre->image();
-    // Owners in their light colour; a ripe token's text dark, an unripe one black.
-    QCOMPARE(px(i, ancre(5, 5) + bord), rgb(claire(1)));
-    QCOMPARE(px(i, ancre(10, 10) + bord), rgb(claire(6)));
-    QCOMPARE(px(i, ancre(0, 0) + bord), rgb(claire(0)));
-    QVERIFY(montre(i, ancre(3, 3), foncee(2)) && !montre(i, ancre(3, 3), Qt::black));
-    QVERIFY(!montre(i, ancre(3, 4), foncee(2)) && montre(i, ancre(3, 4), Qt::black));
-    // A text colour given by the engine wins.
+    const QColor foncee = TfrmPlateau::couleursFoncees[2];
+    // Owners in their light colour; a ripe token's text dark, an unripe one
+    // black; a text colour given by the engine wins. Player 1's stock in
+    // blue, a letter it lacks in silver; the weight legend's text black.
+    QCOMPARE(std::vector<QRgb>({fond(b, 5, 5), fond(b, 10, 10), fond(b, 0, 0), px(i, reserve('Z') + bord),
+                                px(i, reserve('K') + bord)}),
+             std::vector<QRgb>({rgb(claire(1)), rgb(claire(6)), rgb(claire(0)), rgb(claire(1)), rgb(claire(0))}));
+    QVERIFY(montre(i, ancre(3, 3), foncee) && !montre(i, ancre(3, 3), Qt::black));
+    QVERIFY(!montre(i, ancre(3, 4), foncee) && montre(i, ancre(3, 4), Qt::black));
     b.fenetre->dessinerCellule(3, 3, couleurBlanc);
-    QVERIFY(montre(i, ancre(3, 3), Qt::white) && !montre(i, ancre(3, 3), foncee(2)));
-    // Player 1's stock in blue, a letter it lacks in silver; the weight
-    // legend in silver with black text.
-    QCOMPARE(px(i, reserve('Z') + bord), rgb(claire(1)));
-    QCOMPARE(px(i, reserve('K') + bord), rgb(claire(0)));
+    QVERIFY(montre(i, ancre(3, 3), Qt::white) && !montre(i, ancre(3, 3), foncee));
     QVERIFY(montre(i, TfrmPlateau::ancrePoids(0), Qt::black));
 
     // Each stock letter and each cell is hit from its anchor, and only there.
@@ -75,8 +73,6 @@ class TestPlateau : public QObject {
     }
     QCOMPARE(TfrmPlateau::toucheReserve(100, 300), std::nullopt);
     using C = std::optional<std::pair<int, int>>;
-    QCOMPARE(TfrmPlateau::toucheCellule(160, 139), C());
-    QCOMPARE(TfrmPlateau::toucheCellule(316, 426), C());
     const Plateau& p = b.position().plateau;
     for (int r = 0; r <= 10; ++r)
       for (int c = p.ligneMin[r]; c <= p.ligneMax[r]; ++c) {
@@ -85,6 +81,7 @@ class TestPlateau : public QObject {
       }
   }
 
+  // The opening's rules are the scenarios'; here what the player sees of them.
   void uneOuvertureEtUnTourEntierALaSouris() {
     Banc b;
     TfrmPlateau& f = *b.fenetre;
@@ -95,23 +92,17 @@ class TestPlateau : public QObject {
     b.survoler(reserve('E') + QPoint(5, 5));
     QVERIFY(montre(i, reserve('E'), claire(0)));
     b.survoler({100, 300});
-    QVERIFY(dit(f, "au sommet du plateau"));
-    QVERIFY(!montre(i, reserve('E'), claire(0)));
-    // Any button takes it.
+    QVERIFY(dit(f, "au sommet du plateau") && !montre(i, reserve('E'), claire(0)));
+    // Any button takes it; over a cell that may not take it no highlight,
+    // the letter in hand still in sight; over the vertex, the highlight.
     b.prendre('E', Qt::MiddleButton);
-    QVERIFY(f.etape == 2 && b.stock(0, 'E') == 0);
-    QCOMPARE(f.curseurActuel(), 'E' - 64);
-    QVERIFY(dit(f, "la case où"));
-    // Only the vertex takes it: elsewhere no highlight, the letter in hand still in sight.
+    QVERIFY(f.etape == 2 && b.stock(0, 'E') == 0 && dit(f, "la case où"));
     b.poser(1, 1);
-    QVERIFY(f.etape == 2 && f.curseurActuel() == 'E' - 64);
-    QCOMPARE(px(i, ancre(1, 1) + bord), rgb(claire(0)));
+    QVERIFY(f.etape == 2 && f.curseurActuel() == 'E' - 64 && fond(b, 1, 1) == rgb(claire(0)));
     b.survoler(ancre(0, 0) + QPoint(5, 5));
-    QCOMPARE(px(i, ancre(0, 0) + bord), rgb(claire(1)));
-    QCOMPARE(f.curseurActuel(), 'E' - 64);
+    QVERIFY(fond(b, 0, 0) == rgb(claire(1)) && f.curseurActuel() == 'E' - 64);
     b.cliquer();
-    QVERIFY(b.position().caseEn(0, 0).lettre == 'E' && b.position().joueurCourant == 1);
-    QVERIFY(b.ecran.appelsDe("ajouterMessageEtAttendre").empty());
+    QVERIFY(b.position().caseEn(0, 0).lettre == 'E' && b.ecran.appelsDe("ajouterMessageEtAttendre").empty());
     b.prendre('A');
     b.poser(10, 10);
     QCOMPARE(b.position().tour, 1u);
@@ -119,15 +110,13 @@ class TestPlateau : public QObject {
     // Given back with the right button: the highlight goes, the count comes back.
     b.prendre('A');
     b.survoler(ancre(0, 1) + QPoint(5, 5));
-    QCOMPARE(px(i, ancre(0, 1) + bord), rgb(claire(1)));
+    QCOMPARE(fond(b, 0, 1), rgb(claire(1)));
     b.cliquer(Qt::RightButton);
-    QVERIFY(f.etape == 1 && b.stock(0, 'A') == 1 && f.curseurActuel() == 0);
-    QCOMPARE(px(i, ancre(0, 1) + bord), rgb(claire(0)));
+    QVERIFY(f.etape == 1 && b.stock(0, 'A') == 1 && f.curseurActuel() == 0 && fond(b, 0, 1) == rgb(claire(0)));
     // No word: the letter comes off the board, stays in hand, and the status says why.
     b.prendre('X');
     b.poser(0, 1);
-    QVERIFY(b.position().caseEn(0, 1).proprietaire == 0 && f.etape == 2);
-    QCOMPARE(f.curseurActuel(), 'X' - 64);
+    QVERIFY(b.position().caseEn(0, 1).proprietaire == 0 && f.etape == 2 && f.curseurActuel() == 'X' - 64);
     QVERIFY(f.statut().startsWith(QStringLiteral("Aucun mot formé avec X en (0,1)")));
     b.cliquer(Qt::RightButton);
     QCOMPARE(b.stock(0, 'X'), 1);
@@ -140,16 +129,15 @@ class TestPlateau : public QObject {
     };
     b.prendre('S');
     b.poser(0, 1);
-    QVERIFY(!pendant.isNull());
-    QVERIFY(montre(pendant, ancre(0, 0), Qt::white));
-    QVERIFY(montre(pendant, ancre(0, 1), claire(0)));
+    QVERIFY(!pendant.isNull() && montre(pendant, ancre(0, 0), Qt::white) && montre(pendant, ancre(0, 1), claire(0)));
     QVERIFY(!montre(i, ancre(0, 0), Qt::white));
-    QVERIFY(b.position().caseEn(0, 1).lettre == 'S' && b.position().joueurs[0].score > 0);
+    QVERIFY(b.position().caseEn(0, 1).lettre == 'S' && b.position().joueurCourant == 1 && f.etape == 1);
     QCOMPARE(b.ecran.appelsDe("mettreAJourRecords").size(), std::size_t{1});
-    QVERIFY(b.position().joueurCourant == 1 && f.etape == 1);
     QVERIFY(dit(f, "lettre à placer"));
   }
 
+  // Harvest and move with the mouse, by the cursor shown over a token (the
+  // rules of both: the scenarios prise and deplacement).
   void recolteEtDeplacementALaSouris() {
     Banc b;
     TfrmPlateau& f = *b.fenetre;
@@ -158,119 +146,98 @@ class TestPlateau : public QObject {
       p.tour = 1;
       p.poserJeton(5, 1, 'S', 11, 1);  // S weighs 4: ripe twice over
       p.poserJeton(5, 5, 'E', 1, 2);
-      p.poserJeton(2, 2, 'A', 0, 1);   // spent
+      p.poserJeton(2, 2, 'A', 0, 1);  // spent
     });
-    // A spent token is offered for nothing.
-    b.survoler(ancre(2, 2) + QPoint(5, 5));
-    QCOMPARE(f.curseurActuel(), 0);
-    // A ripe token that can move: "+1" over the hexagon; the right button harvests it.
-    b.survoler(ancre(5, 1) + QPoint(5, 5));
-    QCOMPARE(f.curseurActuel(), TfrmPlateau::curseurDP1);
+    const auto sur = [&](int r, int c) {
+      b.survoler(ancre(r, c) + QPoint(5, 5));
+      return f.curseurActuel();
+    };
+    // A spent token is offered for nothing; a ripe token that can move
+    // shows "+1" and the right button harvests it.
+    QCOMPARE(sur(2, 2), 0);
+    QCOMPARE(sur(5, 1), TfrmPlateau::curseurDP1);
     QVERIFY(dit(f, "lettre à déplacer"));
     b.cliquer(Qt::RightButton);
     QVERIFY(b.stock(0, 'S') == 2 && b.position().caseEn(5, 1).valeur == 7 && f.etape == 1);
-    // The left button takes it to move; harvesting it again abandons the move.
+    // The left button takes it to move; back over its cell, harvesting it again abandons the move.
     b.survoler(ancre(5, 1) + QPoint(6, 6));
     b.cliquer();
     QVERIFY(f.etape == 2 && f.curseurActuel() == 'S' - 64);
-    b.survoler(ancre(0, 5) + QPoint(5, 5));
-    b.survoler(ancre(5, 1) + QPoint(5, 5));
-    QCOMPARE(f.curseurActuel(), TfrmPlateau::curseurP1);
+    sur(0, 5);
+    QCOMPARE(sur(5, 1), TfrmPlateau::curseurP1);
     b.cliquer(Qt::RightButton);
     QVERIFY(b.stock(0, 'S') == 3 && b.position().caseEn(5, 1).valeur == 3 && f.etape == 1);
-    // Value 3 now: moving only, and no further than 3 cells.
+    // Value 3 now: moving only; put beside the E it forms "SE", and the turn passes.
     b.survoler(ancre(5, 1) + QPoint(6, 6));
     QCOMPARE(f.curseurActuel(), TfrmPlateau::curseurDepl);
     b.cliquer();
-    b.poser(6, 5);
-    QVERIFY(f.etape == 2 && f.curseurActuel() == 'S' - 64 && b.position().caseEn(6, 5).proprietaire == 0);
-    // 3 cells away beside the E: "SE", and the turn passes.
-    b.survoler(ancre(5, 4) + QPoint(5, 5));
-    QCOMPARE(f.curseurActuel(), 'S' - 64);
+    QCOMPARE(sur(5, 4), 'S' - 64);
     b.cliquer();
     QVERIFY(b.position().caseEn(5, 1).proprietaire == 0 && b.position().caseEn(5, 4).lettre == 'S');
-    QVERIFY(b.position().joueurs[0].score > 0 && b.position().joueurCourant == 1);
+    QCOMPARE(b.position().joueurCourant, 1u);
   }
 
   // Every step of a turn without the mouse: a letter typed is taken and the
   // focus goes where it may be put; arrows, Enter, Escape, "+" and Tab.
   void unePartieAuClavier() {
     Banc b;
+    TfrmPlateau& f = *b.fenetre;
     b.touche(Qt::Key_F4);
     taper(b, "e");
-    QCOMPARE(b.fenetre->etape, uint8_t{2});
-    QCOMPARE(b.fenetre->focusClavier()->r, 0);  // Ana's vertex
+    QVERIFY(f.etape == 2 && f.focusClavier()->r == 0);  // Ana's vertex
     cle(b, Qt::Key_Return);
     taper(b, "a");
     cle(b, Qt::Key_Return);
     QCOMPARE(b.position().tour, 1u);
-
     // S taken, then given back; taken again it goes to (0, 1), the first
     // cell where it may, and forms SE.
     taper(b, "s");
     QCOMPARE(b.stock(0, 'S'), 0);
     cle(b, Qt::Key_Escape);
-    QCOMPARE(b.stock(0, 'S'), 1);
-    QCOMPARE(b.fenetre->etape, uint8_t{1});
+    QVERIFY(b.stock(0, 'S') == 1 && f.etape == 1);
     taper(b, "s");
-    QCOMPARE(std::pair(b.fenetre->focusClavier()->r, b.fenetre->focusClavier()->c), (std::pair{0, 1}));
+    QVERIFY(f.focusClavier() == (TfrmPlateau::Focus{false, 0, 0, 1}));
     // Down leads to (1, 2), where S touches nothing of Ana's: Enter says why.
     cle(b, Qt::Key_Down);
     cle(b, Qt::Key_Return);
     QVERIFY(b.statut().contains(QStringLiteral("ne touche aucun jeton")));
     cle(b, Qt::Key_Up);
     cle(b, Qt::Key_Return);
-    QCOMPARE(b.position().caseEn(0, 1).lettre, int32_t{'S'});
-    QCOMPARE(b.position().joueurCourant, 1u);
+    QVERIFY(b.position().caseEn(0, 1).lettre == 'S' && b.position().joueurCourant == 1);
 
     // Tab moves the focus between the stock and the board; "+" harvests
     // the focused ripe token of the player.
     b.installer([](Position& p) { p.poserJeton(9, 9, 'L', 3, 2); });
-    QVERIFY(b.fenetre->focusClavier()->surReserve == false);
+    QVERIFY(!f.focusClavier()->surReserve);
     cle(b, Qt::Key_Tab);
-    QVERIFY(b.fenetre->focusClavier()->surReserve);
+    QVERIFY(f.focusClavier()->surReserve);
     cle(b, Qt::Key_Tab);
-    for (int i = 0; i < 12 && b.fenetre->focusClavier() != TfrmPlateau::Focus{false, 0, 9, 9}; ++i) {
-      const auto f = *b.fenetre->focusClavier();
-      cle(b, f.r < 9 ? Qt::Key_Down : f.c < 9 ? Qt::Key_Right : Qt::Key_Left);
+    for (int i = 0; i < 12 && f.focusClavier() != TfrmPlateau::Focus{false, 0, 9, 9}; ++i) {
+      const auto o = *f.focusClavier();
+      cle(b, o.r < 9 ? Qt::Key_Down : o.c < 9 ? Qt::Key_Right : Qt::Key_Left);
     }
-    QVERIFY(b.fenetre->focusClavier() == (TfrmPlateau::Focus{false, 0, 9, 9}));
+    QVERIFY(f.focusClavier() == (TfrmPlateau::Focus{false, 0, 9, 9}));
     cle(b, Qt::Key_Plus);
-    QCOMPARE(b.position().caseEn(9, 9).valeur, 0);
-    QCOMPARE(b.stock(1, 'L'), 2);
+    QVERIFY(b.position().caseEn(9, 9).valeur == 0 && b.stock(1, 'L') == 2);
   }
 
-  // Pressed on a stock letter, carried and released over a cell: played as
-  // the two clicks would. (A placement with no word: test_plateau.)
-  void uneLettrePortee() {
+  // At 200 % the board is drawn at twice its size; a letter pressed on the
+  // stock, carried and released over a cell, is played as the two clicks
+  // would. The zoom and the raised contrast are kept for the next start.
+  void lettrePorteeZoomEtContraste() {
     Banc b;
-    b.touche(Qt::Key_F4);
-    b.ouverture();
     QWidget* s = b.fenetre->surface;
-    QTest::mousePress(s, Qt::LeftButton, {}, reserve('S') + QPoint(5, 5));
-    QTest::mouseMove(s, reserve('S') + QPoint(-20, 5));
-    QCOMPARE(b.fenetre->etape, uint8_t{2});
-    QTest::mouseMove(s, centre(0, 1));
-    QTest::mouseRelease(s, Qt::LeftButton, {}, centre(0, 1));
-    QCOMPARE(b.position().caseEn(0, 1).lettre, int32_t{'S'});
-  }
-
-  // At 200 % the board is drawn at twice its size and the pointer hits the
-  // same cells; the zoom and the contrast are kept for the next start.
-  void leZoomEtLeContrasteSontGardes() {
-    Banc b;
     b.touche(Qt::Key_F4);
     b.ouverture();
     b.touche(Qt::Key_Equal, Qt::ControlModifier);
     b.touche(Qt::Key_Equal, Qt::ControlModifier);
     QCOMPARE(b.fenetre->zoom(), 200);
-    QCOMPARE(b.fenetre->image().size(), QSize(1280, 1000));
-    QCOMPARE(b.fenetre->surface->size(), QSize(1280, 1000));
-    QWidget* s = b.fenetre->surface;
-    QTest::mouseMove(s, (reserve('S') + QPoint(5, 5)) * 2);
-    QTest::mouseClick(s, Qt::LeftButton, {}, (reserve('S') + QPoint(5, 5)) * 2);
+    QCOMPARE(std::pair(b.fenetre->image().size(), s->size()), std::pair(QSize(1280, 1000), QSize(1280, 1000)));
+    QTest::mousePress(s, Qt::LeftButton, {}, (reserve('S') + QPoint(5, 5)) * 2);
+    QTest::mouseMove(s, (reserve('S') + QPoint(-20, 5)) * 2);
+    QCOMPARE(b.fenetre->etape, uint8_t{2});
     QTest::mouseMove(s, centre(0, 1) * 2);
-    QTest::mouseClick(s, Qt::LeftButton, {}, centre(0, 1) * 2);
+    QTest::mouseRelease(s, Qt::LeftButton, {}, centre(0, 1) * 2);
     QCOMPARE(b.position().caseEn(0, 1).lettre, int32_t{'S'});
 
     // Raised contrast: Ana's blue tokens read in white; her ripe E (value
@@ -278,15 +245,13 @@ class TestPlateau : public QObject {
     b.fenetre->RubriqueContraste->trigger();
     b.touche(Qt::Key_Minus, Qt::ControlModifier);
     b.installer([](Position& p) { p.poserJeton(0, 0, 'E', 5, 1); });
-    const QImage& i = b.fenetre->image();
     const QPoint a = ancre(0, 0) * 3 / 2;
     bool blanc = false;
-    for (int x = a.x() - 12; x < a.x() - 2; ++x) blanc = blanc || px(i, {x, a.y() + 24}) == 0xFFFFFF;
+    for (int x = a.x() - 12; x < a.x() - 2; ++x) blanc = blanc || px(b.fenetre->image(), {x, a.y() + 24}) == 0xFFFFFF;
     QVERIFY(blanc);
 
     Banc suite(true, &b);
-    QCOMPARE(suite.fenetre->zoom(), 150);
-    QVERIFY(suite.fenetre->contraste());
+    QVERIFY(suite.fenetre->zoom() == 150 && suite.fenetre->contraste());
   }
 
   // A game in progress is kept when the window closes; the next start
@@ -294,6 +259,7 @@ class TestPlateau : public QObject {
   void unePartieInterrompueEstProposeeAuDemarrageSuivant() {
     QTemporaryDir dossier;
     const QString reprise = dossier.filePath(QStringLiteral("Irvad/partie-interrompue.ivd"));
+    const QString copie = dossier.filePath(QStringLiteral("copie.ivd"));
     Position avant;
     {
       Banc b;
@@ -301,24 +267,22 @@ class TestPlateau : public QObject {
       b.touche(Qt::Key_F4);
       b.ouverture();
       avant = b.position();
-      QVERIFY(b.fenetre->close());
-      QVERIFY(QFile::exists(reprise));
+      QVERIFY(b.fenetre->close() && QFile::copy(reprise, copie));
     }
     for (const bool oui : {true, false}) {
-      if (!oui) QFile::copy(dossier.filePath(QStringLiteral("copie.ivd")), reprise);
+      if (!oui) QFile::copy(copie, reprise);
       Banc b(false);
       b.fenetre->fichierReprise = reprise;
       QStringList questions;
       b.fenetre->repondre = [&](const QString& q) {
         questions << q;
-        if (oui) QFile::copy(reprise, dossier.filePath(QStringLiteral("copie.ivd")));
         return oui;
       };
       b.montrer();
       QTRY_COMPARE(questions, QStringList{QStringLiteral("Reprendre la partie interrompue ?")});
       QVERIFY(!QFile::exists(reprise));
       QCOMPARE(b.position().plateau.cases[10][10].lettre, oui ? int32_t{'A'} : 0);
-      QCOMPARE(b.position().joueurs[0].lettres, oui ? avant.joueurs[0].lettres : Position().joueurs[0].lettres);
+      QCOMPARE(b.position().joueurs[0].lettres, (oui ? avant : Position()).joueurs[0].lettres);
     }
   }
 
@@ -337,16 +301,14 @@ class TestPlateau : public QObject {
     QCOMPARE(c->Liste->count(), static_cast<int>(attendus.size()));
     QCOMPARE(c->Liste->item(0)->text(), TfrmConseils::texte(attendus[0]));
     // The first play shows on the board in Ana's blue; the second one moves it.
-    const QImage& i = b.fenetre->image();
-    const QPoint premier = ancre(attendus[0].x, attendus[0].y) + bord;
-    QCOMPARE(px(i, premier), rgb(claire(1)));
+    const auto [x0, y0] = std::pair(attendus[0].x, attendus[0].y);
+    const auto [x1, y1] = std::pair(attendus[1].x, attendus[1].y);
+    QCOMPARE(fond(b, x0, y0), rgb(claire(1)));
     c->Liste->setCurrentRow(1);
-    const QPoint second = ancre(attendus[1].x, attendus[1].y) + bord;
-    QCOMPARE(px(i, second), rgb(claire(1)));
-    if (!(attendus[0].x == attendus[1].x && attendus[0].y == attendus[1].y)) QCOMPARE(px(i, premier), rgb(claire(0)));
+    QCOMPARE(fond(b, x1, y1), rgb(claire(1)));
+    if (std::pair(x0, y0) != std::pair(x1, y1)) QCOMPARE(fond(b, x0, y0), rgb(claire(0)));
     c->hide();
-    QCOMPARE(px(i, second), rgb(claire(0)));
-    QVERIFY(b.position() == avant);
+    QVERIFY(fond(b, x1, y1) == rgb(claire(0)) && b.position() == avant);
     // The turn over, the window goes.
     c->show();
     b.touche(Qt::Key_P, Qt::AltModifier);
