@@ -2,7 +2,9 @@
 // (cut short, fields out of their tables, numbers that would overflow,
 // positions that break a rule) without touching the game in progress; every
 // position of a game played loads again; and saves that fail keep the
-// previous game.
+// previous game. The damaged files of fuzz/regressions/sauvegarde (values at
+// their maximum, NaN times, free cells or passes miscounted, opening letters
+// and vertices) are refused there under the same checks.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -196,7 +198,6 @@ TEST_F(Sauvegarde, UnChampHorsDeSaTableUnNombreQuiDeborderaitOuUneRegleEnfreinte
   ASSERT_NE(en(0, 0).lettre, 0);
   auto champ = [](std::size_t ou, int32_t v) { return champs({{ou, v}}); };
   auto reel = [](std::size_t pos, double v) { return [=](std::string& o) { std::memcpy(o.data() + pos, &v, 8); }; };
-  const int32_t grand = std::numeric_limits<int32_t>::max();
   int vx = 5, vy = 0;  // an empty cell
   while (en(vx, vy).lettre != 0) ++vy;
   const std::size_t c00 = celluleEn(3, 0, 0), vide = celluleEn(3, vx, vy);
@@ -217,17 +218,10 @@ TEST_F(Sauvegarde, UnChampHorsDeSaTableUnNombreQuiDeborderaitOuUneRegleEnfreinte
       {"proprietaire au-dela des joueurs", champ(c00 + 16, 4)},
       {"valeur negative", champ(c00 + 12, -5)},
       {"jeton hors de l'hexagone", champs({{celluleEn(3, 0, 10) + 8, 'A'}, {celluleEn(3, 0, 10) + 16, 1}})},
-      {"cases libres en trop", champ(libresEn(3), libres + 1)},
       {"cases libres en moins", champ(libresEn(3), libres - 1)},
-      {"passe de plus que de joueurs ayant joue", champ(passesEn(3), 2)},
       {"passes au-dela des joueurs", champ(passesEn(3), 4)},
-      {"valeur au maximum", champ(c00 + 12, grand)},
-      {"score au maximum", champ(joueurEn(0) + 127, grand)},
       {"score negatif", champ(joueurEn(0) + 127, -1)},
-      {"stock au maximum", champs({{joueurEn(0) + 21, grand}, {joueurEn(0) + 17, grand}})},
-      {"temps NaN", reel(joueurEn(0) + 135, std::numeric_limits<double>::quiet_NaN())},
       {"temps infini", reel(joueurEn(1) + 135, std::numeric_limits<double>::infinity())},
-      {"temps immense", reel(joueurEn(0) + 135, 1e300)},
   });
   // Large values that real games could still reach load.
   std::string o = sain;
@@ -258,10 +252,8 @@ TEST_F(Sauvegarde, ChaquePositionDUnePartieJoueeSeRelitEtUneOuvertureIncoherente
   const std::string sain = jouer(6, 2, 3);
   ASSERT_EQ(std::tuple(pos().tour, pos().joueurCourant), std::tuple(0u, 2u));
   const auto [x0, y0] = Jeu::sommetDe(0, 6);
-  const auto [x2, y2] = Jeu::sommetDe(2, 6);
   const auto [x3, y3] = Jeu::sommetDe(3, 6);
-  const int32_t premiere = en(x0, y0).lettre;
-  ASSERT_NE(premiere, 0);
+  ASSERT_NE(en(x0, y0).lettre, 0);
   auto lettre = [](uint32_t j, int32_t l, int32_t n, int32_t total) {
     return champs({{joueurEn(j) + 17 + 4 * static_cast<std::size_t>(l - 64), n}, {joueurEn(j) + 17, total}});
   };
@@ -269,10 +261,7 @@ TEST_F(Sauvegarde, ChaquePositionDUnePartieJoueeSeRelitEtUneOuvertureIncoherente
     return champs({{celluleEn(6, x, y) + 8, l}, {celluleEn(6, x, y) + 16, proprietaire}, {libresEn(6), libres}});
   };
   refuser(sain, {
-      {"lettre manquante avant de jouer", lettre(3, 'E', 0, 25)},
       {"lettre manquante au joueur courant", lettre(2, 'A', 0, 25)},
-      {"premiere lettre restee au stock", lettre(0, premiere, 1, 26)},
-      {"sommet du joueur courant deja pris", jeton(x2, y2, 'A', 2, 88)},
       {"sommet d'un joueur a venir deja pris", jeton(x3, y3, 'E', 4, 88)},
       {"sommet d'un joueur ayant joue vide", jeton(x0, y0, 0, 0, 90)},
       {"premiere lettre au nom d'un autre", champs({{celluleEn(6, x0, y0) + 16, 2}})},
