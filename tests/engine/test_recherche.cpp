@@ -161,17 +161,18 @@ TEST(RechercheListes, LeGrapheSuitLaListeChargeeMemeTronquee) {
   const std::vector<std::string> premiers = {"CAR", "ARC", "RAT", "TA", "ES", "ART", "ETAT"};
   test::EcranEnregistreur ecran, autreEcran;
   Jeu jeu{ecran}, autre{autreEcran};
-  test::chargerMots(jeu.dico, premiers);
+  ASSERT_EQ(jeu.dico.charger(test::fichierDico(premiers), nullptr), Dico::Resultat::Ok);
   position(jeu);
   comparerRecherches(jeu);
   const std::vector<Candidat> avec1 = jeu.rechercher(true).candidats;
   ASSERT_FALSE(avec1.empty());
 
-  test::chargerMots(jeu.dico, {"AU", "RUE", "ARE", "SUR", "TAS", "TE", "USE"});
+  ASSERT_EQ(jeu.dico.charger(test::fichierDico({"AU", "RUE", "ARE", "SUR", "TAS", "TE", "USE"}), nullptr),
+            Dico::Resultat::Ok);
   comparerRecherches(jeu);
   EXPECT_NE(jeu.rechercher(true).candidats, avec1);
 
-  test::chargerMots(autre.dico, premiers);
+  ASSERT_EQ(autre.dico.charger(test::fichierDico(premiers), nullptr), Dico::Resultat::Ok);
   position(autre);
   EXPECT_EQ(autre.rechercher(true).candidats, avec1);
 

@@ -1,7 +1,7 @@
 #pragma once
 // Small word lists for the tests: the given words plus vowel-less filler up to
-// the fixed block sizes, written to a temporary file and loaded. And the
-// files of a test: a folder of its own, bytes read and written.
+// the fixed block sizes, written to a temporary file. And the files of a
+// test: a folder of its own, bytes read and written.
 #include <set>
 #include <string>
 #include <vector>
@@ -12,9 +12,6 @@ namespace irvad::test {
 
 // Writes the list to a file of the test's temporary folder and returns its path.
 std::string fichierDico(const std::vector<std::string>& mots);
-
-// Loads a list holding `mots` into `dico`; fails the current test on error.
-void chargerMots(Dico& dico, const std::vector<std::string>& mots);
 
 // A folder of its own for the current test, emptied first; its path ends in '/'.
 std::string dossierTemporaire();
