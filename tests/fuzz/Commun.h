@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DicoEcriture.h"
@@ -51,11 +52,17 @@ inline const std::string& dossier() {
   return d.chemin;
 }
 
-inline void ecrireFichier(const std::string& chemin, const uint8_t* octets, std::size_t taille) {
+// The input's bytes as text; written whole to the file `nom` of the folder, whose path it returns.
+inline std::string_view texte(const uint8_t* octets, std::size_t taille) {
+  return {reinterpret_cast<const char*>(octets), taille};
+}
+inline std::string fichier(const std::string& nom, std::string_view octets) {
+  const std::string chemin = dossier() + nom;
   std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-  f.write(reinterpret_cast<const char*>(octets), static_cast<std::streamsize>(taille));
+  f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
   f.close();
   verifier(static_cast<bool>(f), "ecriture de " + chemin);
+  return chemin;
 }
 
 inline std::string lireFichier(const std::string& chemin) {

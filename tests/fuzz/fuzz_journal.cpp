@@ -12,9 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille) {
   using namespace irvad;
   if (taille > 65536) return 0;
-  const std::string_view texte(reinterpret_cast<const char*>(octets), taille);
-  const std::string chemin = fuzz::dossier() + "partie.ivd.txt";
-  fuzz::ecrireFichier(chemin, octets, taille);
+  const std::string_view texte = fuzz::texte(octets, taille);
+  const std::string chemin = fuzz::fichier("partie.ivd.txt", texte);
 
   const journal::Lecture lu = journal::lire(chemin);
   fuzz::verifier(lu.reussie() && lu.existe, "lecture refusee");

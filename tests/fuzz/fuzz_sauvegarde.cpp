@@ -55,13 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
   ecran = EcranEssai();
   Jeu jeu(modele());
   jeu.graine(11);
-  const std::string avant = controle::etat(jeu.position(), true) + (jeu.position().enCours ? "en cours" : "finie");
-  const std::string chemin = fuzz::dossier() + "partie.ivd";
-  fuzz::ecrireFichier(chemin, octets, taille);
+  auto etat = [&] { return controle::etat(jeu.position(), true) + (jeu.position().enCours ? "en cours" : "finie"); };
+  const std::string avant = etat();
+  const std::string chemin = fuzz::fichier("partie.ivd", fuzz::texte(octets, taille));
 
   if (!jeu.chargerPartie(chemin)) {
-    fuzz::verifier(controle::etat(jeu.position(), true) + (jeu.position().enCours ? "en cours" : "finie") == avant,
-                   "un chargement refuse a change la partie");
+    fuzz::verifier(etat() == avant, "un chargement refuse a change la partie");
     fuzz::verifier(ecran.statut == textes::erreurLecture(chemin), "message du refus : " + ecran.statut);
     fuzz::verifier(!ecran.continuer, "Continuer active apres un refus");
     return 0;
