@@ -32,8 +32,8 @@ Position sansEssais(Position p) {
 
 // Both searches from the position in play: the same plays, key and board
 // (the path search's memo included) left behind. The position is put back;
-// `trouvee` gets what they found.
-void comparerRecherches(Jeu& jeu, Recherche& trouvee) {
+// `trouvee`, when given, gets what they found.
+void comparerRecherches(Jeu& jeu, Recherche* trouvee = nullptr) {
   const Position avant = jeu.position();
   const Recherche simple = jeu.rechercher(false);
   ASSERT_EQ(controle::etat(jeu.position()), controle::etat(avant)) << "la recherche a change le jeu";
@@ -46,11 +46,7 @@ void comparerRecherches(Jeu& jeu, Recherche& trouvee) {
   ASSERT_EQ(simple.dernierPlacement, rapide.dernierPlacement);
   ASSERT_TRUE(simple.meilleure == rapide.meilleure);
   ASSERT_TRUE(apresSimple == apresRapide) << "plateau laisse par les recherches";
-  trouvee = rapide;
-}
-void comparerRecherches(Jeu& jeu) {
-  Recherche r;
-  comparerRecherches(jeu, r);
+  if (trouvee) *trouvee = rapide;
 }
 
 // One computer turn on each game: the same screen calls and the same position.
@@ -65,12 +61,7 @@ void comparerTours(Jeu& rapide, test::EcranEnregistreur& er, Jeu& simple, test::
 
 class RechercheRapide : public ::testing::Test {
  protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(IRVAD_LISTE)) {
-      if (IRVAD_LISTE_CONSTRUITE) FAIL() << "liste de mots absente : " << IRVAD_LISTE;
-      GTEST_SKIP() << "liste de mots non construite (IRVAD_DICO=OFF)";
-    }
-  }
+  void SetUp() override { IRVAD_EXIGER_LISTE(); }
   // A game object with the real list and a fixed clock; `simple` for the plain search.
   static void preparer(Jeu& jeu, bool simple = false) {
     ASSERT_EQ(jeu.chargerDico(IRVAD_LISTE), Dico::Resultat::Ok);
@@ -128,7 +119,7 @@ TEST_F(RechercheRapide, MemesPartiesDuDebutALaFin) {
                      std::to_string(rapide.position().joueurCourant + 1));
         if (rapide.position().tour >= 1) {
           Recherche r;
-          ASSERT_NO_FATAL_FAILURE(comparerRecherches(rapide, r));
+          ASSERT_NO_FATAL_FAILURE(comparerRecherches(rapide, &r));
           avecDeplacement += r.dernierPlacement + 1 < static_cast<int32_t>(r.candidats.size());
           exAequo += r.candidats.size() >= 2;
         }
