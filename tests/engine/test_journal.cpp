@@ -1,6 +1,6 @@
-// The log file: how a text splits into lines, and the files that must be
-// refused or survive a failed write. Any bytes split, written back and read
-// again are fuzz_journal's; a folder or a pipe read, test_fichiers'.
+// The log file: the files that must be refused or survive a failed write.
+// How any bytes split into lines, are written back and read again is
+// fuzz_journal's; a folder or a pipe read, test_fichiers'.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -17,23 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using Lignes = std::vector<std::string>;
 using test::lire, test::noms;
-
-TEST(Journal, ChaqueFinDeLigneEtLaDerniereLigneSansFin) {
-  const std::vector<std::pair<std::string, Lignes>> cas = {
-      {"", {}},
-      {"A", {"A"}},
-      {"A\r\nB\r\n", {"A", "B"}},
-      {"A\r\nB", {"A", "B"}},
-      {"A\rB\nC", {"A", "B", "C"}},
-      {"\r\n\r\n", {"", ""}},
-      {"\n\r", {"", ""}},            // LF then a lone CR: two empty lines
-      {"A\r\r\nB", {"A", "", "B"}},  // lone CR, then CR LF
-      {"A\r\rB", {"A", "", "B"}},
-      {"\r", {""}},
-      {std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
-  };
-  for (const auto& [texte, lignes] : cas) EXPECT_EQ(journal::decouper(texte), lignes) << testing::PrintToString(texte);
-}
 
 // The bytes written, kept and read back, empty logs included, are fuzz_journal's.
 TEST(Journal, UnFichierAbsentNEstPasUneErreurEtUnTropGrandNEstPasLu) {
