@@ -11,7 +11,6 @@
 #include "DicoEcriture.h"
 #include "DicoTest.h"
 #include "EcranEnregistreur.h"
-#include "Jeu.h"
 
 namespace irvad {
 namespace {
@@ -87,13 +86,7 @@ TEST(Dico, UneListeSeLitBlocParBlocEtTrouveLesMotsAuxDeuxBouts) {
   EXPECT_FALSE(dico.contient("E\0", 2));  // a zero byte inside stops the comparison: no match
   EXPECT_EQ(desaccordGraphe(dico), "");
   EXPECT_FALSE(dico.graphe().contient("AIME", 4));
-
-  // The engine looks beside the program's real path, not in the current folder.
-  const std::string dossier = repertoireProgramme();
-  EXPECT_TRUE(!dossier.empty() && dossier.back() == '/' && std::filesystem::exists(dossier + "test_dico"));
-  Jeu jeu(ecran);
-  EXPECT_EQ(jeu.chargerDico(l.chemin), Dico::Resultat::Ok);
-  EXPECT_TRUE(jeu.dico.contient("AIMER", 5));
+  // The program's folder, where the list is looked for, is test_parametres'.
 }
 
 TEST(Dico, UnFichierAbsentOuCoupeLaisseLaFenetreOuverteEtGardeLesBlocsLusEnEntier) {
