@@ -29,6 +29,9 @@ inline void verifier(bool condition, const std::string& quoi) {
   if (!condition) echec(quoi);
 }
 
+// Set by the replay driver for the inputs of a target that must be refused.
+inline bool refusAttendu = false;
+
 // A folder made once per process and removed at its end: the targets only
 // ever write a few files in it, always under the same names. In memory when
 // the system offers it, since the settings writer syncs every file.

@@ -64,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
     fuzz::verifier(!ecran.continuer, "Continuer active apres un refus");
     return 0;
   }
+  fuzz::verifier(!fuzz::refusAttendu, "partie a refuser acceptee");
   fuzz::verifier(ecran.statut == textes::chargementTermine && ecran.continuer, "message du chargement");
   const Position& p = jeu.position();
   fuzz::verifier(p.enCours, "partie chargee mais pas en cours");
