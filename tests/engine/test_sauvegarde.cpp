@@ -1,7 +1,7 @@
 // Saved games: the exact layout and a round trip; files cut short refused
 // without touching the game in progress (fields out of their tables, numbers
 // that would overflow and positions that break a rule are the files of
-// fuzz/regressions/sauvegarde, which fuzz_sauvegarde must refuse under the
+// fuzz/refus/sauvegarde, which fuzz_sauvegarde must refuse under the
 // same checks); every position of a game played loads again; and saves that
 // fail keep the previous game.
 #include <gtest/gtest.h>
@@ -175,7 +175,7 @@ TEST_F(Sauvegarde, UnePartieCoupeeAChaqueOctetOuTropLongueEstRefuseeSansRienChan
 }
 
 // Every field out of its table, number that would overflow and position
-// that breaks a rule is a file of fuzz/regressions/sauvegarde, which must be
+// that breaks a rule is a file of fuzz/refus/sauvegarde, which must be
 // refused there. Large values that real games could still reach load.
 TEST_F(Sauvegarde, DeGrandesValeursQuUnePartiePeutAtteindreSeChargent) {
   std::string o = jouer(3, 10, 5);
