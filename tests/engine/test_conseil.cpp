@@ -59,10 +59,7 @@ std::vector<Conseil> forceBrute(Jeu& essai, const Position& p) {
 }
 
 TEST(Conseils, ToutCoupPermisAvecSesPointsDansLOrdreEtRienNeChange) {
-  if (!std::filesystem::exists(IRVAD_LISTE)) {
-    if (IRVAD_LISTE_CONSTRUITE) FAIL() << "liste de mots absente : " << IRVAD_LISTE;
-    GTEST_SKIP() << "liste de mots non construite (IRVAD_DICO=OFF)";
-  }
+  IRVAD_EXIGER_LISTE();
   test::EcranEnregistreur ecran;
   Jeu jeu{ecran};
   ASSERT_EQ(jeu.chargerDico(IRVAD_LISTE), Dico::Resultat::Ok);

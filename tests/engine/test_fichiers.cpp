@@ -102,11 +102,14 @@ TEST(Fichiers, UneCibleRefuseeOuUneEcritureQuiEchoueGardeLAncienFichierEtNeLaiss
   EXPECT_EQ(noms(d), (std::set<std::string>{"dossier", "protege", "tube"}));
 
   // A user who may write the file but not its folder: no temporary file can
-  // be made, and the file stays whole. A file of someone else is read-only.
-  // The superuser acts as "nobody", to whom the folder is not writable; any
-  // other user makes it read-only for himself.
-  const std::string programme = d + "programme/";
+  // be made, and the file stays whole; the settings go to the user's own
+  // file. A file of someone else is read-only. The superuser acts as
+  // "nobody", to whom the folder is not writable; any other user makes it
+  // read-only for himself.
+  const std::string programme = d + "programme/", chezLui = d + "nobody/Irvad.ini";
   fs::create_directory(programme);
+  fs::create_directory(d + "nobody");
+  ::chmod((d + "nobody").c_str(), 0777);
   ecrire(programme + "Irvad.ini", "[Automate]\r\n");
   ::chmod((programme + "Irvad.ini").c_str(), 0666);
   ecrire(programme + "autre", "autre");
@@ -117,7 +120,10 @@ TEST(Fichiers, UneCibleRefuseeOuUneEcritureQuiEchoueGardeLAncienFichierEtNeLaiss
       [&] {
         if (fichiers::remplacer(programme + "Irvad.ini", "x") != Ecriture::temporaire) return 1;
         if (root && fichiers::remplacer(programme + "autre", "x") != Ecriture::lectureSeule) return 2;
-        return 0;
+        Parametres p(programme + "Irvad.ini", chezLui);
+        p.pause = 4;
+        if (p.chemin() != chezLui || !p.enregistrer().empty()) return 3;
+        return Parametres(programme + "Irvad.ini", chezLui).pause == 4 ? 0 : 4;
       },
       true);
   ::chmod(programme.c_str(), 0755);

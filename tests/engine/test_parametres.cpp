@@ -159,29 +159,7 @@ TEST_F(ParametresFichier, UnFichierQuOnNePeutRemplacerResteTelQuelEtLesReglagesV
   Parametres relu(ini, utilisateur);
   EXPECT_EQ(valeurs(relu), std::tuple(2, 7, false, true));
   EXPECT_FALSE(relu.enregistrerMessages());
-
-  // A writable file in a folder that takes no new file: the superuser acts
-  // as "nobody", any other user makes the folder read-only for himself.
-  const std::string programme = dossier + "programme/";
-  const std::string chezLui = dossier + "nobody/Irvad.ini";
-  std::filesystem::create_directories(dossier + "nobody");
-  ::chmod((dossier + "nobody").c_str(), 0777);
-  std::filesystem::create_directory(programme);
-  ecrire(programme + "Irvad.ini", ancien);
-  ::chmod((programme + "Irvad.ini").c_str(), 0666);
-  const bool root = ::geteuid() == 0;
-  if (!root) ::chmod(programme.c_str(), 0555);
-  const int statut = test::dansUnEnfant(
-      [&] {
-        Parametres q(programme + "Irvad.ini", chezLui);
-        q.pause = 4;
-        const bool ecrit = q.chemin() == chezLui && q.enregistrer().empty();
-        return ecrit && Parametres(programme + "Irvad.ini", chezLui).pause == 4 ? 0 : 1;
-      },
-      true);
-  ::chmod(programme.c_str(), 0755);
-  EXPECT_EQ(statut, 0);
-  EXPECT_EQ(lire(programme + "Irvad.ini"), ancien);
+  // A writable file in a folder that takes no new file is test_fichiers'.
 }
 
 TEST(ParametresEmplacement, LeFichierDeLUtilisateurSuitXdgConfigHomeOuHome) {

@@ -1,10 +1,11 @@
 // The computer player's fast search against the plain one, with the real word
-// list: along whole seeded games, the same plays in the same order with the same keys, the same board and memo
-// left behind, hence the same draw and the same play. The graph of words that
-// the fast search reads holds exactly the real list's words.
+// list: along whole seeded games, the same plays in the same order with the
+// same keys, the same board and memo left behind, hence the same draw and the
+// same play. The graph of words that the fast search reads holds exactly the
+// real list's words; each search takes the graph of the list loaded then,
+// whose words on small, damaged or reloaded lists are test_dico's.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <random>
@@ -48,10 +49,6 @@ void comparerRecherches(Jeu& jeu, Recherche& trouvee) {
   ASSERT_TRUE(apresSimple == apresRapide) << "plateau laisse par les recherches";
   trouvee = rapide;
 }
-void comparerRecherches(Jeu& jeu) {
-  Recherche r;
-  comparerRecherches(jeu, r);
-}
 
 // One computer turn on each game: the same screen calls and the same position.
 void comparerTours(Jeu& rapide, test::EcranEnregistreur& er, Jeu& simple, test::EcranEnregistreur& es) {
@@ -65,12 +62,7 @@ void comparerTours(Jeu& rapide, test::EcranEnregistreur& er, Jeu& simple, test::
 
 class RechercheRapide : public ::testing::Test {
  protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(IRVAD_LISTE)) {
-      if (IRVAD_LISTE_CONSTRUITE) FAIL() << "liste de mots absente : " << IRVAD_LISTE;
-      GTEST_SKIP() << "liste de mots non construite (IRVAD_DICO=OFF)";
-    }
-  }
+  void SetUp() override { IRVAD_EXIGER_LISTE(); }
   // A game object with the real list and a fixed clock; `simple` for the plain search.
   static void preparer(Jeu& jeu, bool simple = false) {
     ASSERT_EQ(jeu.chargerDico(IRVAD_LISTE), Dico::Resultat::Ok);
@@ -138,49 +130,6 @@ TEST_F(RechercheRapide, MemesPartiesDuDebutALaFin) {
     }
   EXPECT_GT(avecDeplacement, 0u);
   EXPECT_GT(exAequo, 0u);
-}
-
-// Small lists on one hand-made board: two players in round 2, tokens around (5,5).
-void position(Jeu& j) {
-  Tablee t{2, {}};
-  for (uint32_t i = 0; i < 2; ++i) t.sieges.push_back({"J" + std::to_string(i + 1), true, true, 9});
-  j.nouvellePartie(t);
-  Position p = j.position();
-  p.tour = 2;
-  for (const auto& [x, y, l, v, q] : std::vector<std::tuple<int, int, char, int32_t, int32_t>>{
-           {5, 5, 'A', 3, 1}, {5, 6, 'R', 1, 2}, {4, 4, 'T', 2, 1}, {6, 5, 'E', 1, 1}, {5, 3, 'S', 4, 2}})
-    p.poserJeton(x, y, l, v, q);
-  ASSERT_TRUE(j.installer(p));
-}
-
-// The graph built from one list must not answer for the next one, loaded into
-// the same object; another object loaded with the same letters finds the same
-// plays. A list cut short, whose search by halving no longer finds the words it
-// still holds, is read by the fast search exactly as by the plain one.
-TEST(RechercheListes, LeGrapheSuitLaListeChargeeMemeTronquee) {
-  const std::vector<std::string> premiers = {"CAR", "ARC", "RAT", "TA", "ES", "ART", "ETAT"};
-  test::EcranEnregistreur ecran, autreEcran;
-  Jeu jeu{ecran}, autre{autreEcran};
-  test::chargerMots(jeu.dico, premiers);
-  position(jeu);
-  comparerRecherches(jeu);
-  const std::vector<Candidat> avec1 = jeu.rechercher(true).candidats;
-  ASSERT_FALSE(avec1.empty());
-
-  test::chargerMots(jeu.dico, {"AU", "RUE", "ARE", "SUR", "TAS", "TE", "USE"});
-  comparerRecherches(jeu);
-  EXPECT_NE(jeu.rechercher(true).candidats, avec1);
-
-  test::chargerMots(autre.dico, premiers);
-  position(autre);
-  EXPECT_EQ(autre.rechercher(true).candidats, avec1);
-
-  const std::string chemin = test::fichierDico({"AR", "TA", "ES", "RAT", "ART", "TAS", "ARTS"});
-  std::filesystem::resize_file(chemin, 40);  // 30 words of two letters, then nothing
-  ASSERT_EQ(jeu.dico.charger(chemin, nullptr), Dico::Resultat::ErreurLecture);
-  ASSERT_EQ(std::string(jeu.dico.mot(2, 0), 2), "AR");
-  ASSERT_FALSE(jeu.dico.contient("AR", 2));
-  comparerRecherches(jeu);
 }
 
 }  // namespace

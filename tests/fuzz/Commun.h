@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DicoEcriture.h"
@@ -27,6 +28,9 @@ namespace irvad::fuzz {
 inline void verifier(bool condition, const std::string& quoi) {
   if (!condition) echec(quoi);
 }
+
+// Set by the replay driver for the inputs of a target that must be refused.
+inline bool refusAttendu = false;
 
 // A folder made once per process and removed at its end: the targets only
 // ever write a few files in it, always under the same names. In memory when
@@ -51,11 +55,17 @@ inline const std::string& dossier() {
   return d.chemin;
 }
 
-inline void ecrireFichier(const std::string& chemin, const uint8_t* octets, std::size_t taille) {
+// The input's bytes as text; written whole to the file `nom` of the folder, whose path it returns.
+inline std::string_view texte(const uint8_t* octets, std::size_t taille) {
+  return {reinterpret_cast<const char*>(octets), taille};
+}
+inline std::string fichier(const std::string& nom, std::string_view octets) {
+  const std::string chemin = dossier() + nom;
   std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-  f.write(reinterpret_cast<const char*>(octets), static_cast<std::streamsize>(taille));
+  f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
   f.close();
   verifier(static_cast<bool>(f), "ecriture de " + chemin);
+  return chemin;
 }
 
 inline std::string lireFichier(const std::string& chemin) {

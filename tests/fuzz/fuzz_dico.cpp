@@ -51,10 +51,9 @@ bool enOrdre(const Dico& d, int L) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille) {
   if (taille == 0 || taille > limites[8]) return 0;
   const bool complet = octets[0] % 2 == 1;
-  std::string fichier(reinterpret_cast<const char*>(octets) + 1, taille - 1);
+  std::string fichier(fuzz::texte(octets + 1, taille - 1));
   if (complet && fichier.size() < listeSaine().size()) fichier += listeSaine().substr(fichier.size());
-  const std::string chemin = fuzz::dossier() + "liste";
-  fuzz::ecrireFichier(chemin, reinterpret_cast<const uint8_t*>(fichier.data()), fichier.size());
+  const std::string chemin = fuzz::fichier("liste", fichier);
 
   EcranEssai ecran;
   Dico dico;

@@ -46,9 +46,8 @@ void verifierPlages(const Parametres& p) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille) {
   if (taille > 16384) return 0;
-  const std::string chemin = fuzz::dossier() + "Irvad.ini";
-  fuzz::ecrireFichier(chemin, octets, taille);
-  (void)entierIni(std::string(reinterpret_cast<const char*>(octets), taille));
+  const std::string chemin = fuzz::fichier("Irvad.ini", fuzz::texte(octets, taille));
+  (void)entierIni(std::string(fuzz::texte(octets, taille)));
 
   Parametres p(chemin, "");
   verifierPlages(p);

@@ -31,7 +31,7 @@ bool recordPossible(std::size_t i, const records::Record& r) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille) {
   if (taille > 16384) return 0;
-  const std::string_view texte(reinterpret_cast<const char*>(octets), taille);
+  const std::string_view texte = fuzz::texte(octets, taille);
   const records::Lecture avant = records::lire(texte);
   for (std::size_t i = 0; i < 4; ++i) {
     if (avant.etats[i] == records::Etat::sain)

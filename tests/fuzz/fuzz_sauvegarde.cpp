@@ -2,7 +2,6 @@
 // it was and says why; an accepted one keeps every rule of a position, saves
 // back to a file that loads to the same game, and plays on by the rules: the
 // scores window's texts, the ranking and a few computer turns.
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -55,17 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
   ecran = EcranEssai();
   Jeu jeu(modele());
   jeu.graine(11);
-  const std::string avant = controle::etat(jeu.position(), true) + (jeu.position().enCours ? "en cours" : "finie");
-  const std::string chemin = fuzz::dossier() + "partie.ivd";
-  fuzz::ecrireFichier(chemin, octets, taille);
+  auto etat = [&] { return controle::etat(jeu.position(), true) + (jeu.position().enCours ? "en cours" : "finie"); };
+  const std::string avant = etat();
+  const std::string chemin = fuzz::fichier("partie.ivd", fuzz::texte(octets, taille));
 
   if (!jeu.chargerPartie(chemin)) {
-    fuzz::verifier(controle::etat(jeu.position(), true) + (jeu.position().enCours ? "en cours" : "finie") == avant,
-                   "un chargement refuse a change la partie");
+    fuzz::verifier(etat() == avant, "un chargement refuse a change la partie");
     fuzz::verifier(ecran.statut == textes::erreurLecture(chemin), "message du refus : " + ecran.statut);
     fuzz::verifier(!ecran.continuer, "Continuer active apres un refus");
     return 0;
   }
+  fuzz::verifier(!fuzz::refusAttendu, "partie a refuser acceptee");
   fuzz::verifier(ecran.statut == textes::chargementTermine && ecran.continuer, "message du chargement");
   const Position& p = jeu.position();
   fuzz::verifier(p.enCours, "partie chargee mais pas en cours");
@@ -92,13 +91,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
     const std::string t = jeu.texteTemps(i);
     fuzz::verifier(t.size() <= 16 && t.find(':') != std::string::npos, "temps affiche " + t);
   }
-  std::array<int32_t, nbJoueursMax> scores{};
-  for (uint32_t i = 0; i < nbJoueursMax; ++i) scores[i] = p.joueurs[i].score;
+  const auto avantTours = p.joueurs;
   for (int k = 0; k < 3 && p.enCours; ++k) jeu.tourAutomate();
   // Points are only ever won, and the sums of the ranking stay positive.
   jeu.classer();
   for (uint32_t i = 0; i < nbJoueursMax; ++i) {
-    fuzz::verifier(p.joueurs[i].score >= scores[i], "un score a baisse");
+    fuzz::verifier(p.joueurs[i].score >= avantTours[i].score, "un score a baisse");
     fuzz::verifier(p.pointsJetons[i] >= 0 && p.jetons[i] >= 0, "somme des jetons negative");
     for (int32_t l : p.joueurs[i].lettres) fuzz::verifier(l >= 0, "stock negatif apres quelques tours");
   }

@@ -42,7 +42,7 @@ std::string rediriger(const std::string& texte, bool& edition) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille) {
   if (taille > 4096) return 0;
   bool edition = false;
-  const std::string texte = rediriger(std::string(reinterpret_cast<const char*>(octets), taille), edition);
+  const std::string texte = rediriger(std::string(fuzz::texte(octets, taille)), edition);
   // The computer's search is the slow part: a few turns are enough to reach every command.
   std::size_t automates = 0;
   for (std::size_t p = texte.find("automate"); p != std::string::npos; p = texte.find("automate", p + 1)) ++automates;

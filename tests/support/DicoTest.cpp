@@ -53,8 +53,4 @@ std::set<std::string> noms(const std::string& dossier) {
   return n;
 }
 
-void chargerMots(Dico& dico, const std::vector<std::string>& mots) {
-  ASSERT_EQ(dico.charger(fichierDico(mots), nullptr), Dico::Resultat::Ok);
-}
-
 }  // namespace irvad::test

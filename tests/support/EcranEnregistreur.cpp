@@ -12,11 +12,6 @@ std::string u(const std::string& texte) { return cp1252::versUtf8(texte); }
 std::string n(int64_t v) { return std::to_string(v); }
 }  // namespace
 
-void EcranEnregistreur::noter(const std::string& appel) {
-  if (enregistrerAppels) appels.push_back(appel);
-}
-
-void EcranEnregistreur::dessinerPlateau() { noter("dessinerPlateau()"); }
 void EcranEnregistreur::dessinerCellule(int r, int c, Couleur texte) {
   char couleur[16];
   std::snprintf(couleur, sizeof couleur, "%06X", texte);
@@ -27,16 +22,10 @@ void EcranEnregistreur::texteStatut(const std::string& texte) {
   statut = u(texte);
   noter("texteStatut(" + statut + ")");
 }
-void EcranEnregistreur::curseurStandard() { noter("curseurStandard()"); }
-void EcranEnregistreur::ajouterMessage(const std::string& texte, bool effacer) {
+void EcranEnregistreur::message(const char* nom, const std::string& texte, bool effacer) {
   if (effacer) messages.clear();
   messages.push_back(u(texte));
-  noter("ajouterMessage(" + u(texte) + (effacer ? ",effacer)" : ")"));
-}
-void EcranEnregistreur::ajouterMessageEtAttendre(const std::string& texte, bool effacer) {
-  if (effacer) messages.clear();
-  messages.push_back(u(texte));
-  noter("ajouterMessageEtAttendre(" + u(texte) + (effacer ? ",effacer)" : ")"));
+  noter(nom + ("(" + u(texte) + (effacer ? ",effacer)" : ")")));
 }
 void EcranEnregistreur::retirerMessages(int32_t k) {
   for (int32_t i = 0; i < k && messages.size() >= 2; ++i) messages.erase(messages.end() - 2);
@@ -46,27 +35,10 @@ void EcranEnregistreur::retirerDerniersMessages(int32_t k) {
   for (int32_t i = 0; i < k && !messages.empty(); ++i) messages.pop_back();
   noter("retirerDerniersMessages(" + n(k) + ")");
 }
-void EcranEnregistreur::coupCompte() { noter("coupCompte()"); }
-void EcranEnregistreur::viderMessages() {
-  messages.clear();
-  noter("viderMessages()");
-}
-void EcranEnregistreur::definirLegende(const std::string&) {}
-void EcranEnregistreur::sauverMessagesSous() { noter("sauverMessagesSous()"); }
-void EcranEnregistreur::mettreAJourScores() { noter("mettreAJourScores()"); }
-void EcranEnregistreur::mettreAJourTemps() {}
 void EcranEnregistreur::mettreAJourRecords(const std::string& nom, const std::string& mot, int32_t score,
                                            int32_t pointsPris, int32_t lettresPrises) {
   noter("mettreAJourRecords(" + u(nom) + "," + mot + "," + n(score) + "," + n(pointsPris) + "," +
         n(lettresPrises) + ")");
-}
-void EcranEnregistreur::activerPasserSonTour(bool actif) {
-  passerActif = actif;
-  noter(actif ? "activerPasserSonTour(1)" : "activerPasserSonTour(0)");
-}
-void EcranEnregistreur::activerContinuer(bool actif) {
-  continuerActif = actif;
-  noter(actif ? "activerContinuer(1)" : "activerContinuer(0)");
 }
 Reponse EcranEnregistreur::boiteMessage(const std::string& texte, const std::string& titre, Icone, Boutons boutons) {
   noter("boiteMessage(" + u(texte) + "," + u(titre) + ")");
@@ -76,11 +48,7 @@ Reponse EcranEnregistreur::boiteMessage(const std::string& texte, const std::str
   reponses.erase(reponses.begin());
   return r;
 }
-void EcranEnregistreur::demarrerTour() { noter("demarrerTour()"); }
-void EcranEnregistreur::dicoOuvrir(int32_t maximum) { noter("dicoOuvrir(" + n(maximum) + ")"); }
-void EcranEnregistreur::dicoProgression(int32_t k) { noter("dicoProgression(" + n(k) + ")"); }
 void EcranEnregistreur::dicoStatut(const std::string& texte) { noter("dicoStatut(" + u(texte) + ")"); }
-void EcranEnregistreur::dicoFermer() { noter("dicoFermer()"); }
 
 std::vector<std::string> EcranEnregistreur::appelsDe(const std::string& prefixe) const {
   std::vector<std::string> r;

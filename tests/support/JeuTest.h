@@ -29,7 +29,9 @@ class JeuTest : public ::testing::Test {
 
   JeuTest() { jeu.horloge = [this] { return heure; }; }
 
-  void mots(const std::vector<std::string>& liste) { chargerMots(jeu.dico, liste); }
+  void mots(const std::vector<std::string>& liste) {
+    ASSERT_EQ(jeu.dico.charger(fichierDico(liste), nullptr), Dico::Resultat::Ok);
+  }
 
   // A new game of n seats (`automates` the computer ones, longest word 5,
   // moves on), then the round, the player to play and the tokens given;
