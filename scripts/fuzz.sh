@@ -3,7 +3,8 @@
 # with 0 seconds, only replays the seeds and the regression inputs.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: sauvegarde dico parametres journal script records
 # Builds build-fuzz with clang first. Each target starts from the seeds of
-# tests/fuzz/corpus/NAME and the inputs of tests/fuzz/regressions/NAME; what it
+# tests/fuzz/corpus/NAME and the inputs of tests/fuzz/regressions/NAME and
+# tests/fuzz/refus/NAME (inputs it must refuse; the normal tests check that); what it
 # learns goes to build-fuzz/corpus/NAME. An input that breaks a rule is written
 # to build-fuzz/crash-NAME-*: copy it into tests/fuzz/regressions/NAME/ once
 # fixed, so that the normal tests replay it.
@@ -38,6 +39,7 @@ for nom in $cibles; do
   mkdir -p "$build/corpus/$nom"
   set -- "$build/corpus/$nom" "$racine/tests/fuzz/corpus/$nom"
   [ -d "$racine/tests/fuzz/regressions/$nom" ] && set -- "$@" "$racine/tests/fuzz/regressions/$nom"
+  [ -d "$racine/tests/fuzz/refus/$nom" ] && set -- "$@" "$racine/tests/fuzz/refus/$nom"
   echo "== $nom : $duree s"
   if [ "$duree" = 0 ]; then duree_ou_rejeu=-runs=0; else duree_ou_rejeu=-max_total_time=$duree; fi
   if ! nice -n 10 "$build/bin/fuzz_$nom" "$duree_ou_rejeu" -max_len="$(longueur "$nom")" -timeout=20 \
