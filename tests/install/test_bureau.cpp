@@ -1,6 +1,8 @@
 // The file type on the desktop: written once under a temporary home, never
 // over another owner of *.ivd or another default opener, and a failure
 // reported without stopping anything.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -119,12 +121,21 @@ class TestBureau : public QObject {
     }
   }
 
-  void unDossierInterditDonneUnTexteEtRienDAutre() {
+  void unDossierInterditOuUnTubeDonneUnTexteSansAttendre() {
     ecrire(racine.filePath("fichier"), "x");
     qputenv("XDG_DATA_HOME", racine.filePath("fichier/donnees").toUtf8());
     const QString erreur = irvad::enregistrerTypeDeFichier("/opt/irvad");
     QVERIFY(erreur.startsWith("Impossible d'écrire dans " + racine.filePath("fichier/donnees/")));
     QVERIFY(!QFile::exists(mimeapps()));
+    // Named pipes in place of the list and of a MIME database file: opened
+    // for reading, either would hold the start until someone writes into it.
+    init();
+    QVERIFY(QDir().mkpath(configuration) && QDir().mkpath(donnees + "/mime"));
+    for (const QString& tube : {mimeapps(), donnees + "/mime/globs2"})
+      QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+    QCOMPARE(irvad::enregistrerTypeDeFichier("/opt/irvad"), "Impossible d'écrire dans " + mimeapps());
+    struct stat infos{};
+    QVERIFY(::stat(QFile::encodeName(mimeapps()).constData(), &infos) == 0 && S_ISFIFO(infos.st_mode));
   }
 };
 
