@@ -30,9 +30,10 @@ namespace {
 
 const char* const texteInterrompre =
     "Choisissez la rubrique \"Partie\" | \"Interrompre\" ou appuyez sur Alt+I pour faire une pause.";
-// What the messages window shows while the game waits.
-const char* const texteAttente = "Le jeu attend : appuyez sur Continuer.";
-const char* const texteAttenteDelai = "Le jeu reprend seul, ou tout de suite avec Continuer.";
+// What the messages window shows while the game waits: short enough for its
+// status strip at its narrowest.
+const char* const texteAttente = "Le jeu attend : Continuer.";
+const char* const texteAttenteDelai = "Reprise seule, ou Continuer.";
 const char* const texteContinuer =
     "Choisissez la rubrique \"Partie\" | \"Continuer\" ou appuyez sur Alt+C pour poursuivre le jeu.";
 
