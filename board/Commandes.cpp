@@ -411,13 +411,16 @@ void TfrmPlateau::signalerAttente(const char* invite) {
 
 void TfrmPlateau::lacherEnMain() {
   if (jeu.position().lettreEnMain != 0) jeu.rendre();
-  if (dansGrille(survolX) && dansGrille(survolY)) dessinerCellule(survolX, survolY, 0);
-  if (dansGrille(sourceX) && dansGrille(sourceY)) dessinerCellule(sourceX, sourceY, 0);
   if (etape == 1) effacerLettreChoisie(false);
   if (etape == 2) etape = 1;
   action = 0;
   lettreChoisie = lettreDeplacee = 0;
+  // The cells it was over are drawn again once nothing is in hand, so that
+  // the keyboard's focus no longer shows the letter there.
+  const std::pair<int, int> cellules[] = {{survolX, survolY}, {sourceX, sourceY}};
   survolX = survolY = destX = destY = sourceX = sourceY = -1;
+  for (const auto& [r, c] : cellules)
+    if (dansGrille(r) && dansGrille(c)) dessinerCellule(r, c, 0);
   curseurStandard();
 }
 

@@ -294,12 +294,18 @@ void TfrmPlateau::dessinerFocus() {
   p.drawPolygon(cadreFocus(a.x(), a.y()));
   p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   p.drawPolygon(coinsHexagone(a.x(), a.y()));
-  // The letter in hand shows on the cell where it may go: with the keyboard
-  // the mouse's cursor, which carries it, is elsewhere.
-  if (!focus_->surReserve && etape == 2 && survolX == focus_->r && survolY == focus_->c && estLettre(lettreChoisie)) {
-    p.setFont(policeLettres_);
-    p.setPen(encreSur(jeu.position().courant().numero + 1));
-    p.drawText(boiteHexagone(a.x(), a.y()), Qt::AlignCenter | Qt::TextSingleLine, QString(QChar::fromLatin1(lettreChoisie)));
+  // The letter in hand, or the token carried, shows on the focused cell:
+  // with the keyboard the mouse's cursor, which carries it, is elsewhere.
+  // Where it may go the cell has the player's colour; an empty cell where
+  // it may not keeps its own; a token already there is left to be seen.
+  const char enMain = action == 2 ? lettreDeplacee : lettreChoisie;
+  if (!focus_->surReserve && etape == 2 && survolX == focus_->r && survolY == focus_->c && estLettre(enMain)) {
+    const bool permise = destX == focus_->r && destY == focus_->c;
+    if (permise || jeu.position().caseEn(focus_->r, focus_->c).proprietaire == 0) {
+      p.setFont(policeLettres_);
+      p.setPen(encreSur(permise ? static_cast<int>(jeu.position().joueurCourant) + 1 : 0));
+      p.drawText(boiteHexagone(a.x(), a.y()), Qt::AlignCenter | Qt::TextSingleLine, QString(QChar::fromLatin1(enMain)));
+    }
   }
   miseAJour(boiteHexagone(a.x(), a.y()).adjusted(-3, -3, 3, 3));
 }

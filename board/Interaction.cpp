@@ -371,7 +371,11 @@ void TfrmPlateau::poserFocusSurPlateau() {
 
 // The letter or the token in hand goes back: the letter to the stock.
 void TfrmPlateau::annulerEnMain() {
-  if (survolX != -1 && survolY != -1) dessinerCellule(survolX, survolY, 0);
+  // Drawn again as a cell nothing hovers, so that the keyboard's focus no
+  // longer shows the letter there.
+  const int r = survolX, c = survolY;
+  survolX = survolY = -1;
+  if (r != -1 && c != -1) dessinerCellule(r, c, 0);
   if (action == 1) jeu.rendre();
   action = 0;
   ChangerEtape(1);

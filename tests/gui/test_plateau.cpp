@@ -193,8 +193,19 @@ class TestPlateau : public QObject {
     // cell where it may, and forms SE.
     taper(b, "s");
     QCOMPARE(b.stock(0, 'S'), 0);
+    // The letter in hand shows on the focused cell, in the player's ink
+    // (white on blue), away from the focus frame; it leaves with the letter.
+    const auto lettreAuMilieu = [&] {
+      const QImage milieu = f.image().copy(QRect(centre(0, 1) - QPoint(6, 7), QSize(12, 14)));
+      for (int y = 0; y < milieu.height(); ++y)
+        for (int x = 0; x < milieu.width(); ++x)
+          if (px(milieu, {x, y}) == rgb(Qt::white)) return true;
+      return false;
+    };
+    QVERIFY(lettreAuMilieu());
     cle(b, Qt::Key_Escape);
     QVERIFY(b.stock(0, 'S') == 1 && f.etape == 1);
+    QVERIFY(f.focusClavier() == (TfrmPlateau::Focus{false, 0, 0, 1}) && !lettreAuMilieu());
     taper(b, "s");
     QVERIFY(f.focusClavier() == (TfrmPlateau::Focus{false, 0, 0, 1}));
     // Down leads to (1, 2), where S touches nothing of Ana's: Enter says why.
