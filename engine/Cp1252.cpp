@@ -13,6 +13,15 @@ constexpr std::array<char32_t, 32> haut = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+char versOctet(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (std::size_t i = 0; i < haut.size(); ++i)
+    if (haut[i] == c) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+}  // namespace
+
 void ajouterUtf8(std::string& sortie, char32_t c) {
   if (c < 0x80) {
     sortie += static_cast<char>(c);
@@ -25,15 +34,6 @@ void ajouterUtf8(std::string& sortie, char32_t c) {
     sortie += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
-
-char versOctet(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-  for (std::size_t i = 0; i < haut.size(); ++i)
-    if (haut[i] == c) return static_cast<char>(0x80 + i);
-  return '?';
-}
-
-}  // namespace
 
 std::string versUtf8(std::string_view texte) {
   std::string sortie;

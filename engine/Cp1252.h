@@ -13,4 +13,7 @@ std::string versUtf8(std::string_view texte);
 // Characters that Windows-1252 cannot hold become '?'; malformed UTF-8 bytes too.
 std::string depuisUtf8(std::string_view texte);
 
+// Appends character c, below U+10000, in UTF-8.
+void ajouterUtf8(std::string& sortie, char32_t c);
+
 }  // namespace irvad::cp1252

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "Cp1252.h"
+
 namespace irvad::records {
 
 namespace {
@@ -50,48 +52,30 @@ int chiffreHexa(char c) {
 // surrogate becomes the replacement character.
 void ajouterCaractere(std::string& s, unsigned v) {
   v &= 0xFFFF;
-  if (v >= 0xD800 && v <= 0xDFFF) v = 0xFFFD;
-  if (v < 0x80) {
-    s += static_cast<char>(v);
-  } else if (v < 0x800) {
-    s += static_cast<char>(0xC0 | (v >> 6));
-    s += static_cast<char>(0x80 | (v & 0x3F));
-  } else {
-    s += static_cast<char>(0xE0 | (v >> 12));
-    s += static_cast<char>(0x80 | ((v >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (v & 0x3F));
-  }
+  cp1252::ajouterUtf8(s, v >= 0xD800 && v <= 0xDFFF ? char32_t{0xFFFD} : char32_t{v});
 }
 
-// The line without its comment: from the first ';' outside quotes on.
-std::string_view sansCommentaire(std::string_view t) {
+// The position of the first c outside quotes (a backslash escapes the
+// character after it).
+std::optional<std::size_t> horsGuillemets(std::string_view t, char c) {
   bool guillemets = false;
   for (std::size_t i = 0; i < t.size(); ++i) {
     if (t[i] == '\\') {
       ++i;
     } else if (t[i] == '"') {
       guillemets = !guillemets;
-    } else if (t[i] == ';' && !guillemets) {
-      return t.substr(0, i);
-    }
-  }
-  return t;
-}
-
-// The position of the first '=' outside quotes.
-std::optional<std::size_t> egal(std::string_view t) {
-  bool guillemets = false;
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    if (t[i] == '\\') {
-      ++i;
-    } else if (t[i] == '"') {
-      guillemets = !guillemets;
-    } else if (t[i] == '=' && !guillemets) {
+    } else if (t[i] == c && !guillemets) {
       return i;
     }
   }
   return std::nullopt;
 }
+
+// The line without its comment: from the first ';' outside quotes on.
+std::string_view sansCommentaire(std::string_view t) { return t.substr(0, horsGuillemets(t, ';').value_or(t.size())); }
+
+// The position of the first '=' outside quotes.
+std::optional<std::size_t> egal(std::string_view t) { return horsGuillemets(t, '='); }
 
 // A key as QSettings reads it: '\' and '/' separate groups, %XX and %UXXXX
 // stand for one character.
