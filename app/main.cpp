@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 
 #include "Capture.h"
 #include "Demarrage.h"
+#include "PremierAffichage.h"
 #include "TfrmPlateau.h"
 
 int main(int argc, char** argv) {
@@ -54,15 +54,7 @@ int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "--premier-affichage") == 0) {
     irvad::Programme programme;
     programme.demarrer(QString(), /*enregistrerType=*/false);
-    programme.plateau->premierePeinture = [] {
-      timespec t{};
-      ::clock_gettime(CLOCK_MONOTONIC, &t);
-      const long long maintenant = static_cast<long long>(t.tv_sec) * 1'000'000'000LL + t.tv_nsec;
-      const long long lancement = std::atoll(qgetenv("IRVAD_LANCEMENT_NS").constData());
-      std::printf("%.3f\n", lancement > 0 ? (maintenant - lancement) / 1e6 : 0.0);
-      std::fflush(stdout);
-      std::_Exit(0);
-    };
+    programme.plateau->premierePeinture = [] { irvad::signalerPremierAffichage(); };
     return application.exec();
   }
 

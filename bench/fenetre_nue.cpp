@@ -4,9 +4,8 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
+
+#include "PremierAffichage.h"
 
 namespace {
 
@@ -14,13 +13,7 @@ class Fenetre : public QMainWindow {
  protected:
   void paintEvent(QPaintEvent* evenement) override {
     QMainWindow::paintEvent(evenement);
-    timespec t{};
-    ::clock_gettime(CLOCK_MONOTONIC, &t);
-    const long long maintenant = static_cast<long long>(t.tv_sec) * 1'000'000'000LL + t.tv_nsec;
-    const long long lancement = std::atoll(qgetenv("IRVAD_LANCEMENT_NS").constData());
-    std::printf("%.3f\n", lancement > 0 ? (maintenant - lancement) / 1e6 : 0.0);
-    std::fflush(stdout);
-    std::_Exit(0);
+    irvad::signalerPremierAffichage();
   }
 };
 
